@@ -1,0 +1,5 @@
+#pragma once
+
+// Runs the main menu until the user leaves; returns the program's exit status:
+// 0 after "4 - Sair", 1 when input ends first.
+int menuPrincipal();

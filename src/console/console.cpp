@@ -1,0 +1,184 @@
+#include "console/console.hpp"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdlib>
+#include <cstring>
+#include <iostream>
+#include <limits>
+#include <optional>
+#include <streambuf>
+
+static_assert(std::numeric_limits<int>::digits == 31, "numbers are signed 32-bit integers");
+
+namespace {
+
+using Caractere = std::char_traits<char>;
+
+// Output waits here until the program is about to wait for input, so that a
+// whole screen, or all that answers input typed ahead, leaves in one write.
+std::array<char, 1U << 17U> saidaPendente;
+std::size_t tamanhoPendente = 0;
+
+void acrescentar(std::string_view texto) {
+    while (!texto.empty()) {
+        if (tamanhoPendente == saidaPendente.size()) {
+            descarregarSaida();
+        }
+        const std::size_t parte = std::min(texto.size(), saidaPendente.size() - tamanhoPendente);
+        std::memcpy(saidaPendente.data() + tamanhoPendente, texto.data(), parte);
+        tamanhoPendente += parte;
+        texto.remove_prefix(parte);
+    }
+}
+
+void escreverNumero(int numero) {
+    std::array<char, 16> digitos{};
+    const auto fim = std::to_chars(digitos.data(), digitos.data() + digitos.size(), numero).ptr;
+    acrescentar({digitos.data(), static_cast<std::size_t>(fim - digitos.data())});
+}
+
+// Before a read that has to ask the system for more input, everything written
+// must be visible: the user may be about to answer it.
+int lerCaractere() {
+    std::streambuf* entrada = std::cin.rdbuf();
+    if (entrada->in_avail() <= 0) {
+        descarregarSaida();
+    }
+    return entrada->sbumpc();
+}
+
+bool ehBranco(int c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
+// Skips blanks, line feeds included; input that ends before anything else ends the program.
+int lerPrimeiroNaoBranco() {
+    int c = lerCaractere();
+    while (ehBranco(c)) {
+        c = lerCaractere();
+    }
+    if (c == Caractere::eof()) {
+        throw FimDaEntrada{};
+    }
+    return c;
+}
+
+bool ehDigito(int c) {
+    return c >= '0' && c <= '9';
+}
+
+// Reads an optionally signed decimal number and discards the rest of its line.
+// All its digits count, however many: one too long for 32 bits comes back out
+// of every range, and is refused like any other.
+std::optional<long long> lerNumero() {
+    constexpr long long alemDe32Bits = 1LL << 32U;
+    int c = lerPrimeiroNaoBranco();
+    const bool negativo = c == '-';
+    if (c == '+' || c == '-') {
+        c = lerCaractere();
+    }
+    bool temDigito = false;
+    long long valor = 0;
+    while (ehDigito(c)) {
+        temDigito = true;
+        valor = std::min(valor * 10 + (c - '0'), alemDe32Bits);
+        c = lerCaractere();
+    }
+    if (c != '\n' && c != Caractere::eof()) {
+        limparBuffer();
+    }
+    if (!temDigito) {
+        return std::nullopt;
+    }
+    return negativo ? -valor : valor;
+}
+
+}  // namespace
+
+void prepararConsole() {
+    std::ios::sync_with_stdio(false);
+}
+
+void limparTela() {
+#ifdef _WIN32
+    // Text written before the clear must not show up after it.
+    descarregarSaida();
+    std::system("cls");  // NOLINT(cert-env33-c): the Windows console is cleared by its interpreter
+#else
+    escrever("\033[H\033[2J");
+#endif
+}
+
+void limparBuffer() {
+    int c = 0;
+    do {
+        c = lerCaractere();
+    } while (c != '\n' && c != Caractere::eof());
+}
+
+int VerificarNum(int min, int max) {
+    for (;;) {
+        const std::optional<long long> numero = lerNumero();
+        if (numero && min <= *numero && *numero <= max) {
+            return static_cast<int>(*numero);
+        }
+        escrever("Digite um numero entre %d e %d: ", min, max);
+    }
+}
+
+// The name runs from the first non-blank character to the end of its line;
+// characters past the 99th are discarded with the rest of the line.
+void lerNome(Nome& nome) {
+    std::size_t tamanho = 0;
+    for (int c = lerPrimeiroNaoBranco(); c != '\n' && c != Caractere::eof(); c = lerCaractere()) {
+        if (tamanho < nome.size() - 1) {
+            nome[tamanho++] = static_cast<char>(c);
+        }
+    }
+    nome[tamanho] = '\0';
+}
+
+// Consumes exactly one character: the rest of the line is left for the next read.
+void pausar(std::string_view aviso) {
+    escrever(aviso);
+    if (lerCaractere() == Caractere::eof()) {
+        throw FimDaEntrada{};
+    }
+}
+
+void escreverFormatado(std::string_view formato, std::initializer_list<Valor> valores) {
+    const Valor* proximo = valores.begin();
+    std::size_t inicio = 0;
+    for (std::size_t i = 0; i + 1 < formato.size(); ++i) {
+        const char tipo = formato[i + 1];
+        if (formato[i] != '%' || (tipo != 'd' && tipo != 's') || proximo == valores.end()) {
+            continue;
+        }
+        acrescentar(formato.substr(inicio, i - inicio));
+        if (tipo == 'd') {
+            escreverNumero(proximo->numero);
+        } else if (proximo->texto != nullptr) {
+            acrescentar(proximo->texto);
+        }
+        ++proximo;
+        inicio = i + 2;
+        ++i;
+    }
+    acrescentar(formato.substr(inicio));
+}
+
+void imprimirLinha(std::string_view texto) {
+    acrescentar(texto);
+    acrescentar("\n");
+}
+
+void descarregarSaida() {
+    if (tamanhoPendente == 0) {
+        return;
+    }
+    std::streambuf* saida = std::cout.rdbuf();
+    saida->sputn(saidaPendente.data(), static_cast<std::streamsize>(tamanhoPendente));
+    tamanhoPendente = 0;
+    saida->pubsync();
+}
