@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// The built game, run as its own process with pipes on its standard input and output.
+class Processo {
+public:
+    Processo();
+    Processo(const Processo&) = delete;
+    Processo& operator=(const Processo&) = delete;
+    ~Processo();
+
+    void escrever(std::string_view texto);
+    void fecharEntrada();
+
+    // Reads until what has been read since the last call ends with the marker
+    // (or output ends, or a few seconds pass); returns all that was read.
+    std::string lerAte(std::string_view marcador);
+    std::string lerTudo();
+
+    // Closes the input if still open, reads the rest and returns the exit status.
+    int esperar();
+
+private:
+    struct Detalhes;
+    Detalhes* detalhes_;
+};
+
+struct Execucao {
+    std::string saida;
+    int status;
+};
+
+// Runs the game on the whole input at once.
+Execucao executarJogo(std::string_view entrada);

@@ -1,0 +1,114 @@
+#include "processo.hpp"
+
+#include <gtest/gtest.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <array>
+#include <cerrno>
+#include <stdexcept>
+
+struct Processo::Detalhes {
+    pid_t pid = -1;
+    int entrada = -1;
+    int saida = -1;
+};
+
+namespace {
+
+constexpr int ESPERA_MS = 10000;
+
+void fechar(int& fd) {
+    if (fd >= 0) {
+        close(fd);
+        fd = -1;
+    }
+}
+
+}  // namespace
+
+Processo::Processo() : detalhes_(new Detalhes) {
+    signal(SIGPIPE, SIG_IGN);
+    std::array<int, 2> paraFilho{};
+    std::array<int, 2> doFilho{};
+    if (pipe(paraFilho.data()) != 0 || pipe(doFilho.data()) != 0) {
+        throw std::runtime_error("pipe");
+    }
+    detalhes_->pid = fork();
+    if (detalhes_->pid == 0) {
+        dup2(paraFilho[0], STDIN_FILENO);
+        dup2(doFilho[1], STDOUT_FILENO);
+        close(paraFilho[0]);
+        close(paraFilho[1]);
+        close(doFilho[0]);
+        close(doFilho[1]);
+        execl(ADIVINHE_EXE, ADIVINHE_EXE, static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(paraFilho[0]);
+    close(doFilho[1]);
+    detalhes_->entrada = paraFilho[1];
+    detalhes_->saida = doFilho[0];
+}
+
+Processo::~Processo() {
+    if (detalhes_->pid > 0) {
+        esperar();
+    }
+    delete detalhes_;
+}
+
+void Processo::escrever(std::string_view texto) {
+    while (!texto.empty()) {
+        const ssize_t escrito = write(detalhes_->entrada, texto.data(), texto.size());
+        if (escrito <= 0) {
+            ADD_FAILURE() << "the game stopped reading its input";
+            return;
+        }
+        texto.remove_prefix(static_cast<std::size_t>(escrito));
+    }
+}
+
+void Processo::fecharEntrada() {
+    fechar(detalhes_->entrada);
+}
+
+std::string Processo::lerAte(std::string_view marcador) {
+    std::string lido;
+    std::array<char, 4096> bloco{};
+    while (marcador.empty() || lido.size() < marcador.size() ||
+           lido.compare(lido.size() - marcador.size(), marcador.size(), marcador) != 0) {
+        pollfd espera{detalhes_->saida, POLLIN, 0};
+        if (poll(&espera, 1, ESPERA_MS) <= 0) {
+            ADD_FAILURE() << "no output for " << ESPERA_MS << " ms; waiting for \"" << marcador << '"';
+            break;
+        }
+        const ssize_t n = read(detalhes_->saida, bloco.data(), bloco.size());
+        if (n <= 0) {
+            if (!marcador.empty()) {
+                ADD_FAILURE() << "output ended before \"" << marcador << '"';
+            }
+            break;
+        }
+        lido.append(bloco.data(), static_cast<std::size_t>(n));
+    }
+    return lido;
+}
+
+std::string Processo::lerTudo() {
+    fecharEntrada();
+    return lerAte("");
+}
+
+int Processo::esperar() {
+    fecharEntrada();
+    lerAte("");
+    fechar(detalhes_->saida);
+    int status = 0;
+    while (waitpid(detalhes_->pid, &status, 0) < 0 && errno == EINTR) {
+    }
+    detalhes_->pid = -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}

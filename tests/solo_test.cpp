@@ -1,0 +1,97 @@
+#include "game/jogo.hpp"
+#include "jogo_apoio.hpp"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+std::string telaSolo(const std::string& nome, int vidas) {
+    return LIMPA + "====== SOLO ======\nJogador: " + nome + "\nVidas: " + std::to_string(vidas) +
+           "\n\nPalpite: ";
+}
+
+const std::string INICIO_SOLO = LIMPA + "Nome: " + MENU_DIFICULDADE;
+
+TEST(Solo, AcertoNoPrimeiroPalpiteDoFacilValeCem) {
+    const int secreto = semearESortear(7, 50);
+    Sessao sessao("Ana\n1\n" + std::to_string(secreto) + "\n\n");
+    jogarSolo();
+    EXPECT_EQ(sessao.saida(), INICIO_SOLO + telaSolo("Ana", 10) + "\nVoce acertou!\n" + ENTER);
+    EXPECT_EQ(lerRanking(), (std::vector<Registro>{{"Ana", 100, "Vencedor"}}));
+    EXPECT_EQ(sessao.restante(), "");
+}
+
+TEST(Solo, CincoErrosNoDificilPerdemEMostramONumero) {
+    const int secreto = semearESortear(11, 200);
+    const std::string erro = std::to_string(errar(secreto, 200)) + "\n";
+    Sessao sessao("Bia\n3\n" + repetir(erro + "\n", 4) + erro + "\nX");
+    jogarSolo();
+    std::string esperado = INICIO_SOLO;
+    for (int vidas = 5; vidas >= 1; --vidas) {
+        esperado += telaSolo("Bia", vidas) + "\nO numero e " + dicaDoErro(secreto) + ".\n";
+        if (vidas > 1) {
+            esperado += ENTER;
+        }
+    }
+    esperado += "\nVoce perdeu!\nNumero: " + std::to_string(secreto) + "\n" + ENTER;
+    EXPECT_EQ(sessao.saida(), esperado);
+    EXPECT_EQ(lerRanking(), (std::vector<Registro>{{"Bia", 0, "Derrotado"}}));
+    EXPECT_EQ(sessao.restante(), "X");
+}
+
+TEST(Solo, AcertoComUmaVidaValeDez) {
+    const int secreto = semearESortear(3, 50);
+    const std::string erro = std::to_string(errar(secreto, 50)) + "\n\n";
+    Sessao sessao("Caio\n1\n" + repetir(erro, 9) + std::to_string(secreto) + "\n\n");
+    jogarSolo();
+    EXPECT_TRUE(sessao.saida().ends_with(telaSolo("Caio", 1) + "\nVoce acertou!\n" + ENTER));
+    EXPECT_EQ(lerRanking(), (std::vector<Registro>{{"Caio", 10, "Vencedor"}}));
+}
+
+TEST(Solo, PalpiteForaDoIntervaloNaoCustaVida) {
+    const int secreto = semearESortear(5, 200);
+    Sessao sessao("Duda\n3\n201\n0\n" + std::to_string(secreto) + "\n\n");
+    jogarSolo();
+    EXPECT_EQ(sessao.saida(), INICIO_SOLO + telaSolo("Duda", 5) + repetir(reperguntar(1, 200), 2) +
+                                  "\nVoce acertou!\n" + ENTER);
+    EXPECT_EQ(lerRanking(), (std::vector<Registro>{{"Duda", 50, "Vencedor"}}));
+}
+
+TEST(Solo, CadaErroMostraADicaPausaERedesenhaComUmaVidaAMenos) {
+    const int secreto = semearESortear(13, 100);
+    ASSERT_GT(secreto, 1);
+    ASSERT_LT(secreto, 100);
+    Sessao sessao("Eva\n2\n1\n\n100\n\n" + std::to_string(secreto) + "\n\n");
+    jogarSolo();
+    EXPECT_EQ(sessao.saida(), INICIO_SOLO + telaSolo("Eva", 7) + "\nO numero e MAIOR.\n" + ENTER +
+                                  telaSolo("Eva", 6) + "\nO numero e MENOR.\n" + ENTER + telaSolo("Eva", 5) +
+                                  "\nVoce acertou!\n" + ENTER);
+    EXPECT_EQ(lerRanking(), (std::vector<Registro>{{"Eva", 50, "Vencedor"}}));
+}
+
+TEST(Solo, SorteiaUmaSoVezPorJogo) {
+    const int secreto = semearESortear(17, 50);
+    std::srand(17);
+    const int primeiro = std::rand();
+    const int segundo = std::rand();
+    std::srand(17);
+    Sessao sessao("Fabi\n1\n" + std::to_string(secreto) + "\n\n");
+    jogarSolo();
+    EXPECT_EQ(primeiro % 50 + 1, secreto);
+    EXPECT_EQ(std::rand(), segundo);
+}
+
+TEST(Sorteio, OSegredoFicaEntreUmEOMaximo) {
+    for (const Dificuldade& nivel : DIFICULDADES) {
+        std::srand(1);
+        for (int i = 0; i < 10000; ++i) {
+            const int secreto = sortearNumero(nivel.maximo);
+            ASSERT_GE(secreto, 1);
+            ASSERT_LE(secreto, nivel.maximo);
+        }
+    }
+}
+
+}  // namespace
