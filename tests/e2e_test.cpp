@@ -127,3 +127,42 @@ TEST(PontaAPonta, RegrasEVoltaComORestoDaLinhaParaOMenu) {
 }
 
 }  // namespace
+
+namespace {
+
+// Like a person at the keyboard: each line is typed only once its question is on the screen.
+TEST(PontaAPonta, CadaPerguntaChegaAntesDeSuaLeitura) {
+    struct Passo {
+        const char* linha;
+        const char* pergunta;
+    };
+    const Passo passos[] = {
+        {"", "Opcao: "},
+        {"1\n", "Opcao: "},
+        {"3\n", "Nome do mestre: "},
+        {"Mia\n", "Nome do jogador: "},
+        {"Leo\n", "Opcao: "},
+        {"1\n", "Mia escolha o numero: "},
+        {"7\n", "Palpite: "},
+        {"1\n", "MAIOR\n\nENTER..."},
+        {"\n", "Palpite: "},
+        {"x\n", "Digite um numero entre 1 e 50: "},
+        {"7\n", "\nAcertou!\n\nENTER..."},
+        {"\n", "Opcao: "},
+        {"2\n", "ENTER para voltar..."},
+        {"\n", "Opcao: "},
+        {"3\n", "ENTER para voltar..."},
+        {"\n", "Opcao: "},
+    };
+    Processo jogo;
+    for (const Passo& passo : passos) {
+        jogo.escrever(passo.linha);
+        EXPECT_TRUE(jogo.lerAte(passo.pergunta).ends_with(passo.pergunta))
+            << "after \"" << passo.linha << '"';
+    }
+    jogo.escrever("4\n");
+    EXPECT_EQ(jogo.lerTudo(), "");
+    EXPECT_EQ(jogo.esperar(), 0);
+}
+
+}  // namespace
