@@ -8,7 +8,11 @@
 
 #include <array>
 #include <cerrno>
+#include <cstdlib>
+#include <sstream>
 #include <stdexcept>
+#include <string>
+#include <vector>
 
 struct Processo::Detalhes {
     pid_t pid = -1;
@@ -19,6 +23,25 @@ struct Processo::Detalhes {
 namespace {
 
 constexpr int ESPERA_MS = 10000;
+
+// ADIVINHE_LANCADOR, when set, is a command line that runs the game, valgrind for example.
+[[noreturn]] void executarComLancador() {
+    std::vector<std::string> palavras;
+    if (const char* lancador = std::getenv("ADIVINHE_LANCADOR")) {
+        std::istringstream linha(lancador);
+        for (std::string palavra; linha >> palavra;) {
+            palavras.push_back(palavra);
+        }
+    }
+    palavras.emplace_back(ADIVINHE_EXE);
+    std::vector<char*> argumentos;
+    for (std::string& palavra : palavras) {
+        argumentos.push_back(palavra.data());
+    }
+    argumentos.push_back(nullptr);
+    execvp(argumentos[0], argumentos.data());
+    _exit(127);
+}
 
 void fechar(int& fd) {
     if (fd >= 0) {
@@ -44,8 +67,7 @@ Processo::Processo() : detalhes_(new Detalhes) {
         close(paraFilho[1]);
         close(doFilho[0]);
         close(doFilho[1]);
-        execl(ADIVINHE_EXE, ADIVINHE_EXE, static_cast<char*>(nullptr));
-        _exit(127);
+        executarComLancador();
     }
     close(paraFilho[0]);
     close(doFilho[1]);

@@ -7,6 +7,6 @@
 int main() {
     prepararConsole();
     // One seed for the whole run: all games draw from one sequence.
-    std::srand(static_cast<unsigned>(std::time(nullptr)));
+    std::srand(static_cast<unsigned>(std::time(nullptr)));  // NOLINT(cert-msc32-c,cert-msc51-cpp)
     return menuPrincipal();
 }

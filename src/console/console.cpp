@@ -34,7 +34,7 @@ void acrescentar(std::string_view texto) {
 
 void escreverNumero(int numero) {
     std::array<char, 16> digitos{};
-    const auto fim = std::to_chars(digitos.data(), digitos.data() + digitos.size(), numero).ptr;
+    auto* const fim = std::to_chars(digitos.data(), digitos.data() + digitos.size(), numero).ptr;
     acrescentar({digitos.data(), static_cast<std::size_t>(fim - digitos.data())});
 }
 

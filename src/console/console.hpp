@@ -24,9 +24,9 @@ void pausar(std::string_view aviso);
 
 // One value for a placeholder of escrever: %d takes a number, %s a text.
 struct Valor {
-    Valor(int n) : numero(n) {}
-    Valor(const char* t) : texto(t) {}
-    Valor(const Nome& nome) : texto(nome.data()) {}
+    explicit Valor(int n) : numero(n) {}
+    explicit Valor(const char* t) : texto(t) {}
+    explicit Valor(const Nome& nome) : texto(nome.data()) {}
 
     int numero = 0;
     const char* texto = nullptr;

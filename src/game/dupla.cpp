@@ -56,7 +56,7 @@ void registrarResultado(const Dupla& dupla, const Participante* vencedor) {
         adicionarRanking(dupla[1].nome.data(), 0, DERROTADO);
         return;
     }
-    const Participante& perdedor = vencedor == &dupla[0] ? dupla[1] : dupla[0];
+    const Participante& perdedor = vencedor == &dupla[1] ? dupla[0] : dupla[1];
     escrever("%s venceu!\n", vencedor->nome);
     adicionarRanking(vencedor->nome.data(), calcularPontos(vencedor->vidas), VENCEDOR);
     adicionarRanking(perdedor.nome.data(), calcularPontos(perdedor.vidas), DERROTADO);

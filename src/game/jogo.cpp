@@ -9,6 +9,7 @@ namespace {
 
 struct Modo {
     const char* nome;
+    // cppcheck-suppress unusedStructMember ; called through escolherDaTabela
     void (*jogar)();
 };
 
