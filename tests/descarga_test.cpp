@@ -81,7 +81,12 @@ TEST(Descarga, EntradaDigitadaAdianteERespondidaNumaSoEscrita) {
     const Resultado r = rodarMenu({"7\n2\n\n3\n\n4\n"});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.vistoAntesDeCadaLeitura, (std::vector<std::string>{MENU}));
+#ifdef _WIN32
+    // cls clears the console directly, so what comes before each of the four later clears goes out first.
+    EXPECT_EQ(r.escritas, 6);
+#else
     EXPECT_EQ(r.escritas, 2);
+#endif
 }
 
 TEST(Descarga, NoFimDaEntradaTudoSaiAntesDeEncerrar) {
