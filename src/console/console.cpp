@@ -48,6 +48,14 @@ int lerCaractere() {
     return entrada->sbumpc();
 }
 
+void escreverValor(char tipo, const Valor& valor) {
+    if (tipo == 'd') {
+        escreverNumero(valor.numero);
+    } else if (valor.texto != nullptr) {
+        acrescentar(valor.texto);
+    }
+}
+
 bool ehBranco(int c) {
     return c == ' ' || (c >= '\t' && c <= '\r');
 }
@@ -150,20 +158,17 @@ void pausar(std::string_view aviso) {
 void escreverFormatado(std::string_view formato, std::initializer_list<Valor> valores) {
     const Valor* proximo = valores.begin();
     std::size_t inicio = 0;
-    for (std::size_t i = 0; i + 1 < formato.size(); ++i) {
-        const char tipo = formato[i + 1];
-        if (formato[i] != '%' || (tipo != 'd' && tipo != 's') || proximo == valores.end()) {
+    for (std::size_t marca = formato.find('%');
+         marca != std::string_view::npos && marca + 1 < formato.size() && proximo != valores.end();
+         marca = formato.find('%', marca + 1)) {
+        const char tipo = formato[marca + 1];
+        if (tipo != 'd' && tipo != 's') {
             continue;
         }
-        acrescentar(formato.substr(inicio, i - inicio));
-        if (tipo == 'd') {
-            escreverNumero(proximo->numero);
-        } else if (proximo->texto != nullptr) {
-            acrescentar(proximo->texto);
-        }
-        ++proximo;
-        inicio = i + 2;
-        ++i;
+        acrescentar(formato.substr(inicio, marca - inicio));
+        escreverValor(tipo, *proximo++);
+        inicio = marca + 2;
+        ++marca;
     }
     acrescentar(formato.substr(inicio));
 }
