@@ -119,11 +119,6 @@ std::string Processo::lerAte(std::string_view marcador) {
     return lido;
 }
 
-std::string Processo::lerTudo() {
-    fecharEntrada();
-    return lerAte("");
-}
-
 int Processo::esperar() {
     fecharEntrada();
     lerAte("");

@@ -128,11 +128,6 @@ std::string Processo::lerAte(std::string_view marcador) {
     }
 }
 
-std::string Processo::lerTudo() {
-    fecharEntrada();
-    return lerAte("");
-}
-
 int Processo::esperar() {
     fecharEntrada();
     lerAte("");
