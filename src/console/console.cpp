@@ -38,8 +38,8 @@ void escreverNumero(int numero) {
     acrescentar({digitos.data(), static_cast<std::size_t>(fim - digitos.data())});
 }
 
-// Before a read that has to ask the system for more input, everything written
-// must be visible: the user may be about to answer it.
+// When the next character is neither buffered nor waiting in the system, the read
+// is about to wait for the user, who must first see everything written.
 int lerCaractere() {
     std::streambuf* entrada = std::cin.rdbuf();
     if (entrada->in_avail() <= 0) {
