@@ -166,3 +166,33 @@ TEST(PontaAPonta, CadaPerguntaChegaAntesDeSuaLeitura) {
 }
 
 }  // namespace
+
+#ifndef _WIN32
+namespace {
+
+// Standard input that cannot be read, standard output that cannot be written:
+// the game ends with status 2 and says why in one line, however long its input.
+TEST(PontaAPonta, DescritoresQueFalhamEncerramComStatus2) {
+    struct Caso {
+        const char* antes;
+        const char* depois;
+        const char* erro;
+    };
+    const char* leitura = "adivinhe: erro ao ler a entrada: ";
+    const char* escrita = "adivinhe: erro ao escrever a saida: ";
+    const Caso casos[] = {
+        {"", "<&- >/dev/null", leitura},      {"", "</ >/dev/null", leitura},
+        {"echo 4 | ", ">/dev/full", escrita}, {"yes 2 | timeout 20 ", ">/dev/full", escrita},
+        {"echo 4 | ", ">&-", escrita},
+    };
+    for (const Caso& caso : casos) {
+        SCOPED_TRACE(std::string(caso.antes) + "adivinhe " + caso.depois);
+        const ExecucaoNoShell execucao = executarNoShell(caso.antes, caso.depois);
+        EXPECT_EQ(execucao.status, 2);
+        EXPECT_TRUE(execucao.erro.starts_with(caso.erro)) << execucao.erro;
+        EXPECT_EQ(execucao.erro.find('\n'), execucao.erro.size() - 1) << execucao.erro;
+    }
+}
+
+}  // namespace
+#endif

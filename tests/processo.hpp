@@ -34,3 +34,14 @@ struct Execucao {
 
 // Runs the game on the whole input at once.
 Execucao executarJogo(std::string_view entrada);
+
+#ifndef _WIN32
+struct ExecucaoNoShell {
+    int status;
+    std::string erro;
+};
+
+// Runs "antes GAME depois" in the shell, with the game's standard error collected
+// and its other descriptors as the redirections in depois leave them.
+ExecucaoNoShell executarNoShell(std::string_view antes, std::string_view depois);
+#endif

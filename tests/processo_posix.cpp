@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <sstream>
 #include <stdexcept>
@@ -25,7 +26,7 @@ namespace {
 constexpr int ESPERA_MS = 10000;
 
 // ADIVINHE_LANCADOR, when set, is a command line that runs the game, valgrind for example.
-[[noreturn]] void executarComLancador() {
+std::vector<std::string> comandoDoJogo() {
     std::vector<std::string> palavras;
     if (const char* lancador = std::getenv("ADIVINHE_LANCADOR")) {
         std::istringstream linha(lancador);
@@ -34,6 +35,11 @@ constexpr int ESPERA_MS = 10000;
         }
     }
     palavras.emplace_back(ADIVINHE_EXE);
+    return palavras;
+}
+
+[[noreturn]] void executarComLancador() {
+    std::vector<std::string> palavras = comandoDoJogo();
     std::vector<char*> argumentos;
     for (std::string& palavra : palavras) {
         argumentos.push_back(palavra.data());
@@ -128,4 +134,25 @@ int Processo::esperar() {
     }
     detalhes_->pid = -1;
     return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+ExecucaoNoShell executarNoShell(std::string_view antes, std::string_view depois) {
+    std::string comando(antes);
+    for (const std::string& palavra : comandoDoJogo()) {
+        comando += "'" + palavra + "' ";
+    }
+    comando += "2>&1 ";
+    comando += depois;
+    FILE* erro = popen(comando.c_str(), "r");
+    if (erro == nullptr) {
+        throw std::runtime_error("popen");
+    }
+    ExecucaoNoShell execucao{0, ""};
+    std::array<char, 4096> bloco{};
+    for (std::size_t n = 0; (n = fread(bloco.data(), 1, bloco.size(), erro)) > 0;) {
+        execucao.erro.append(bloco.data(), n);
+    }
+    const int status = pclose(erro);
+    execucao.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    return execucao;
 }

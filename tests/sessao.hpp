@@ -4,21 +4,72 @@
 #include "info/ranking.hpp"
 #include "telas.hpp"
 
+#include <algorithm>
+#include <cerrno>
+#include <cstddef>
 #include <iostream>
 #include <iterator>
+#include <limits>
 #include <sstream>
 #include <string>
 #include <string_view>
 #include <utility>
 
+// Standard output that counts the writes it receives and, past a limit in bytes,
+// refuses them as a full disk does: sputn comes back short, or, where the limit
+// is checked by pubsync, the sync fails.
+class SaidaContada : public std::stringbuf {
+public:
+    enum class Recusa { sputnCurto, syncFalha };
+    static constexpr std::size_t SEM_LIMITE = std::numeric_limits<std::size_t>::max();
+
+    explicit SaidaContada(std::size_t limite = SEM_LIMITE, Recusa recusa = Recusa::sputnCurto)
+        : limite_(limite), recusa_(recusa) {}
+
+    int escritas = 0;
+    bool falhou = false;
+
+protected:
+    std::streamsize xsputn(const char* dados, std::streamsize n) override {
+        ++escritas;
+        const auto tamanho = static_cast<std::size_t>(n);
+        const std::size_t cabe =
+            recusa_ == Recusa::sputnCurto ? std::min(tamanho, limite_ - aceitos_) : tamanho;
+        aceitos_ += cabe;
+        if (cabe < tamanho) {
+            recusar();
+        }
+        return std::stringbuf::xsputn(dados, static_cast<std::streamsize>(cabe));
+    }
+
+    int sync() override {
+        if (aceitos_ > limite_) {
+            recusar();
+            return -1;
+        }
+        return 0;
+    }
+
+private:
+    void recusar() {
+        falhou = true;
+        errno = ENOSPC;
+    }
+
+    std::size_t limite_;
+    Recusa recusa_;
+    std::size_t aceitos_ = 0;
+};
+
 // Runs part of the program in-process: standard input reads from a string and
-// standard output is collected. Each session starts with an empty ranking.
+// standard output and error are collected. Each session starts with an empty ranking.
 class Sessao {
 public:
     explicit Sessao(std::string entrada)
         : entrada_(std::move(entrada)),
           entradaAnterior_(std::cin.rdbuf(&entrada_)),
-          saidaAnterior_(std::cout.rdbuf(&saida_)) {
+          saidaAnterior_(std::cout.rdbuf(&saida_)),
+          erroAnterior_(std::cerr.rdbuf(&erro_)) {
         qtd_ranking = 0;
     }
 
@@ -29,11 +80,20 @@ public:
         descarregarSaida();
         std::cin.rdbuf(entradaAnterior_);
         std::cout.rdbuf(saidaAnterior_);
+        std::cerr.rdbuf(erroAnterior_);
     }
 
     std::string saida() {
         descarregarSaida();
         return saida_.str();
+    }
+
+    int escritas() const {
+        return saida_.escritas;
+    }
+
+    std::string erro() const {
+        return erro_.str();
     }
 
     // The input that the program has not read.
@@ -43,7 +103,9 @@ public:
 
 private:
     std::stringbuf entrada_;
-    std::stringbuf saida_;
+    SaidaContada saida_;
+    std::stringbuf erro_;
     std::streambuf* entradaAnterior_;
     std::streambuf* saidaAnterior_;
+    std::streambuf* erroAnterior_;
 };

@@ -23,6 +23,17 @@ TEST(Solo, AcertoNoPrimeiroPalpiteDoFacilValeCem) {
     EXPECT_EQ(sessao.restante(), "");
 }
 
+// Both menus read their options from their tables: 0 and 4 lie outside both.
+TEST(Solo, OsMenusDeJogoEDeDificuldadeRecusamZeroEQuatro) {
+    const int secreto = semearESortear(19, 50);
+    Sessao sessao("0\n4\n1\nAna\n0\n4\n1\n" + std::to_string(secreto) + "\n\n");
+    menuJogar();
+    const std::string recusas = repetir(reperguntar(1, 3), 2);
+    EXPECT_EQ(sessao.saida(), MENU_JOGAR + recusas + INICIO_SOLO + recusas + telaSolo("Ana", 10) +
+                                  "\nVoce acertou!\n" + ENTER);
+    EXPECT_EQ(lerRanking(), (std::vector<Registro>{{"Ana", 100, "Vencedor"}}));
+}
+
 TEST(Solo, CincoErrosNoDificilPerdemEMostramONumero) {
     const int secreto = semearESortear(11, 200);
     const std::string erro = std::to_string(errar(secreto, 200)) + "\n";

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "console/console.hpp"
+
 #include <string>
 #include <string_view>
 
@@ -7,7 +9,7 @@
 #ifdef _WIN32
 inline const std::string LIMPA;
 #else
-inline const std::string LIMPA = "\033[H\033[2J";
+inline const std::string LIMPA{LIMPAR_TERMINAL};
 #endif
 
 inline std::string repetir(std::string_view texto, int vezes) {

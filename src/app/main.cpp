@@ -5,7 +5,7 @@
 #include <ctime>
 
 int main() {
-    prepararConsole();
+    const ConsoleDoSistema console;
     // One seed for the whole run: all games draw from one sequence.
     std::srand(static_cast<unsigned>(std::time(nullptr)));  // NOLINT(cert-msc32-c,cert-msc51-cpp)
     return menuPrincipal();

@@ -34,18 +34,35 @@ void abrirOpcao(int opcao) {
     }
 }
 
-}  // namespace
-
-int menuPrincipal() {
-    int status = 0;
+// Returns 0 after "4 - Sair" and 1 when input ends. When input ends or fails,
+// the last line is closed, so that what follows starts on a line of its own.
+int jogarAteOFim() {
     try {
         for (int opcao = escolherOpcao(); opcao != SAIR; opcao = escolherOpcao()) {
             abrirOpcao(opcao);
         }
+        return 0;
     } catch (const FimDaEntrada&) {
         escrever("\n");
-        status = 1;
+        return 1;
+    } catch (const FalhaDoSistema& falha) {
+        if (falha.em == FalhaDoSistema::Em::leitura) {
+            escrever("\n");
+            descarregarSaida();
+        }
+        throw;
     }
-    descarregarSaida();
-    return status;
+}
+
+}  // namespace
+
+int menuPrincipal() {
+    try {
+        const int status = jogarAteOFim();
+        descarregarSaida();
+        return status;
+    } catch (const FalhaDoSistema& falha) {
+        relatarFalha(falha);
+        return 2;
+    }
 }

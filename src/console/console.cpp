@@ -1,6 +1,7 @@
 #include "console/console.hpp"
 
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <cstdlib>
 #include <cstring>
@@ -8,6 +9,8 @@
 #include <limits>
 #include <optional>
 #include <streambuf>
+#include <string>
+#include <system_error>
 
 static_assert(std::numeric_limits<int>::digits == 31, "numbers are signed 32-bit integers");
 
@@ -45,13 +48,17 @@ int lerCaractere() {
     if (entrada->in_avail() <= 0) {
         descarregarSaida();
     }
-    return entrada->sbumpc();
+    try {
+        return entrada->sbumpc();
+    } catch (const std::system_error& erro) {
+        throw FalhaDoSistema{FalhaDoSistema::Em::leitura, erro.code()};
+    }
 }
 
 void escreverValor(char tipo, const Valor& valor) {
     if (tipo == 'd') {
         escreverNumero(valor.numero);
-    } else if (valor.texto != nullptr) {
+    } else {
         acrescentar(valor.texto);
     }
 }
@@ -104,17 +111,13 @@ std::optional<long long> lerNumero() {
 
 }  // namespace
 
-void prepararConsole() {
-    std::ios::sync_with_stdio(false);
-}
-
 void limparTela() {
 #ifdef _WIN32
     // Text written before the clear must not show up after it.
     descarregarSaida();
     std::system("cls");  // NOLINT(cert-env33-c): the Windows console is cleared by its interpreter
 #else
-    escrever("\033[H\033[2J");
+    acrescentar(LIMPAR_TERMINAL);
 #endif
 }
 
@@ -149,17 +152,26 @@ void lerNome(Nome& nome) {
 
 // Consumes exactly one character: the rest of the line is left for the next read.
 void pausar(std::string_view aviso) {
-    escrever(aviso);
+    acrescentar(aviso);
     if (lerCaractere() == Caractere::eof()) {
         throw FimDaEntrada{};
     }
 }
 
-void escreverFormatado(std::string_view formato, std::initializer_list<Valor> valores) {
+void relatarFalha(const FalhaDoSistema& falha) {
+    std::string linha = falha.em == FalhaDoSistema::Em::leitura ? "adivinhe: erro ao ler a entrada"
+                                                                : "adivinhe: erro ao escrever a saida";
+    if (falha.causa) {
+        linha += ": " + falha.causa.message();
+    }
+    std::cerr << linha + "\n" << std::flush;
+}
+
+// The placeholders and the values agree: the compiler has checked them.
+void detalhe::escreverFormatado(std::string_view formato, std::initializer_list<Valor> valores) {
     const Valor* proximo = valores.begin();
     std::size_t inicio = 0;
-    for (std::size_t marca = formato.find('%');
-         marca != std::string_view::npos && marca + 1 < formato.size() && proximo != valores.end();
+    for (std::size_t marca = formato.find('%'); marca != std::string_view::npos && marca + 1 < formato.size();
          marca = formato.find('%', marca + 1)) {
         const char tipo = formato[marca + 1];
         if (tipo != 'd' && tipo != 's') {
@@ -178,12 +190,17 @@ void imprimirLinha(std::string_view texto) {
     acrescentar("\n");
 }
 
+// Output the system refuses is dropped with the rest: the program ends without
+// writing or reading anything more.
 void descarregarSaida() {
     if (tamanhoPendente == 0) {
         return;
     }
-    std::streambuf* saida = std::cout.rdbuf();
-    saida->sputn(saidaPendente.data(), static_cast<std::streamsize>(tamanhoPendente));
+    const auto tamanho = static_cast<std::streamsize>(tamanhoPendente);
     tamanhoPendente = 0;
-    saida->pubsync();
+    std::streambuf* saida = std::cout.rdbuf();
+    errno = 0;
+    if (saida->sputn(saidaPendente.data(), tamanho) != tamanho || saida->pubsync() == -1) {
+        throw FalhaDoSistema{FalhaDoSistema::Em::escrita, std::error_code(errno, std::generic_category())};
+    }
 }

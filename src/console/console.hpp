@@ -3,24 +3,59 @@
 #include <array>
 #include <cstddef>
 #include <initializer_list>
+#include <iosfwd>
 #include <string_view>
+#include <system_error>
+#include <type_traits>
 
 // A player name: at most 99 characters and the terminating NUL.
 constexpr std::size_t TAMANHO_NOME = 100;
 using Nome = std::array<char, TAMANHO_NOME>;
 
+// What clears a terminal: cursor home, then erase the window.
+inline constexpr std::string_view LIMPAR_TERMINAL = "\033[H\033[2J";
+
 // Thrown by a read that meets the end of input before it has taken anything.
 // It unwinds the screens up to the main menu, which ends the program.
 struct FimDaEntrada {};
 
-// Makes standard input and output buffered; call once, before any I/O.
-void prepararConsole();
+// Thrown when the system fails a read or a write. It unwinds like the end of
+// input, and the program ends with an error.
+struct FalhaDoSistema {
+    enum class Em { leitura, escrita };
+    Em em;
+    std::error_code causa;  // empty when the system gave no reason
+};
+
+// A failed read shows as a std::system_error thrown by the stream buffer of
+// standard input, as the standard library's own file buffers throw it; a failed
+// write as a short sputn, or a pubsync of -1, on the stream buffer of standard
+// output.
+//
+// For as long as it lives, standard input and output are stream buffers of the
+// console's own, straight on the process's descriptors, so that each failure
+// shows that way whatever the standard library, and a read that would wait for
+// the user is known as such.
+class ConsoleDoSistema {
+public:
+    ConsoleDoSistema();
+    ConsoleDoSistema(const ConsoleDoSistema&) = delete;
+    ConsoleDoSistema& operator=(const ConsoleDoSistema&) = delete;
+    ~ConsoleDoSistema();
+
+private:
+    std::streambuf* entradaAnterior_;
+    std::streambuf* saidaAnterior_;
+};
 
 void limparTela();
 void limparBuffer();
 int VerificarNum(int min, int max);
 void lerNome(Nome& nome);
 void pausar(std::string_view aviso);
+
+// Writes one line to standard error that says what failed.
+void relatarFalha(const FalhaDoSistema& falha);
 
 // One value for a placeholder of escrever: %d takes a number, %s a text.
 struct Valor {
@@ -32,12 +67,66 @@ struct Valor {
     const char* texto = nullptr;
 };
 
+namespace detalhe {
+
+template <typename T>
+constexpr char marcadorDe() {
+    if constexpr (std::is_same_v<T, int>) {
+        return 'd';
+    } else {
+        static_assert(std::is_same_v<T, Nome> || std::is_convertible_v<const T&, const char*>,
+                      "escrever takes an int for %d and a text or a Nome for %s");
+        return 's';
+    }
+}
+
+// Not constexpr: reaching it while a format is checked makes the call fail to compile.
+void marcadoresNaoConferemComOsValores();
+
 void escreverFormatado(std::string_view formato, std::initializer_list<Valor> valores);
+
+}  // namespace detalhe
+
+// A text for escrever whose %d and %s placeholders are checked, when the
+// program is compiled, against the values given with it: one value for each
+// placeholder, in order, a number for %d and a text for %s.
+template <typename... Valores>
+class Formato {
+public:
+    // Implicit, so that a literal passes for a Formato.
+    // cppcheck-suppress noExplicitConstructor
+    consteval Formato(const char* texto) : texto_(texto) {
+        constexpr std::array<char, sizeof...(Valores)> esperados{detalhe::marcadorDe<Valores>()...};
+        std::size_t proximo = 0;
+        for (std::size_t i = 0; i + 1 < texto_.size(); ++i) {
+            const char tipo = texto_[i + 1];
+            if (texto_[i] != '%' || (tipo != 'd' && tipo != 's')) {
+                continue;
+            }
+            if (proximo == esperados.size() || esperados[proximo] != tipo) {
+                detalhe::marcadoresNaoConferemComOsValores();
+            }
+            ++proximo;
+            ++i;
+        }
+        if (proximo != esperados.size()) {
+            detalhe::marcadoresNaoConferemComOsValores();
+        }
+    }
+
+    [[nodiscard]] constexpr std::string_view texto() const {
+        return texto_;
+    }
+
+private:
+    std::string_view texto_;
+};
 
 // Writes exactly the text, with each %d or %s replaced by the next value.
 template <typename... Valores>
-void escrever(std::string_view formato, const Valores&... valores) {
-    escreverFormatado(formato, {Valor(valores)...});
+// cppcheck-suppress passedByValue ; a Formato is a string_view
+void escrever(Formato<std::type_identity_t<Valores>...> formato, const Valores&... valores) {
+    detalhe::escreverFormatado(formato.texto(), {Valor(valores)...});
 }
 
 // Writes the text and a line feed.

@@ -1,0 +1,117 @@
+#include "menu_apoio.hpp"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using Depois = EntradaEmBlocos::Depois;
+using Recusa = SaidaContada::Recusa;
+
+constexpr std::size_t SEM_LIMITE = SaidaContada::SEM_LIMITE;
+const std::string FALHA_NA_LEITURA = "adivinhe: erro ao ler a entrada";
+const std::string FALHA_NA_ESCRITA = "adivinhe: erro ao escrever a saida";
+
+struct CasoDeFalha {
+    const char* descricao;
+    std::vector<std::string> blocos;
+    Depois depois;
+    std::size_t limite;  // bytes the output takes before it refuses
+    Recusa recusa;
+    int status;
+    std::string saida;
+    std::string erro;  // how the one line on standard error begins, if there is one
+};
+
+// A failed read ends the program as the end of input does, a failed write at
+// once; both with status 2 and one line on standard error.
+TEST(Falhas, EncerramComStatus2EUmaLinhaNoErroPadrao) {
+    const std::string inicioSolo = MENU + MENU_JOGAR + LIMPA + "Nome: ";
+    // Typed ahead, the main menu drawn again after the ranking leaves only with the last flush.
+    const std::string ateORanking = MENU + RANKING_VAZIO;
+    const CasoDeFalha casos[] = {
+        {"sair", {"4\n"}, Depois::fim, SEM_LIMITE, Recusa::sputnCurto, 0, MENU, ""},
+        {"fim da entrada", {}, Depois::fim, SEM_LIMITE, Recusa::sputnCurto, 1, MENU + "\n", ""},
+        {"leitura no menu",
+         {},
+         Depois::falha,
+         SEM_LIMITE,
+         Recusa::sputnCurto,
+         2,
+         MENU + "\n",
+         FALHA_NA_LEITURA},
+        {"leitura num nome",
+         {"1\n", "1\n", "An"},
+         Depois::falha,
+         SEM_LIMITE,
+         Recusa::sputnCurto,
+         2,
+         inicioSolo + "\n",
+         FALHA_NA_LEITURA},
+        {"leitura numa pausa",
+         {"2\n"},
+         Depois::falha,
+         SEM_LIMITE,
+         Recusa::sputnCurto,
+         2,
+         MENU + RANKING_VAZIO + "\n",
+         FALHA_NA_LEITURA},
+        {"leitura no meio de um numero",
+         {"4"},
+         Depois::falha,
+         SEM_LIMITE,
+         Recusa::sputnCurto,
+         2,
+         MENU + "\n",
+         FALHA_NA_LEITURA},
+        {"escrita na primeira descarga",
+         {"4\n"},
+         Depois::fim,
+         10,
+         Recusa::sputnCurto,
+         2,
+         MENU.substr(0, 10),
+         FALHA_NA_ESCRITA},
+        {"escrita no meio de um jogo",
+         {"1\n", "1\n", "Ana\n", "1\n", "50\n"},
+         Depois::fim,
+         inicioSolo.size() + 3,
+         Recusa::sputnCurto,
+         2,
+         inicioSolo + MENU_DIFICULDADE.substr(0, 3),
+         FALHA_NA_ESCRITA},
+        {"escrita na descarga final",
+         {"2\n\n4\n"},
+         Depois::fim,
+         ateORanking.size(),
+         Recusa::sputnCurto,
+         2,
+         ateORanking,
+         FALHA_NA_ESCRITA},
+        {"sincronia na descarga final",
+         {"2\n\n4\n"},
+         Depois::fim,
+         ateORanking.size(),
+         Recusa::syncFalha,
+         2,
+         ateORanking + MENU,
+         FALHA_NA_ESCRITA},
+    };
+    for (const CasoDeFalha& caso : casos) {
+        SCOPED_TRACE(caso.descricao);
+        const Resultado r = rodarMenu(caso.blocos, caso.depois, SaidaContada(caso.limite, caso.recusa));
+        EXPECT_EQ(r.status, caso.status);
+        EXPECT_EQ(r.saida, caso.saida);
+        if (caso.erro.empty()) {
+            EXPECT_EQ(r.erro, "");
+        } else {
+            EXPECT_TRUE(r.erro.starts_with(caso.erro + ": ")) << r.erro;
+            EXPECT_EQ(r.erro.find('\n'), r.erro.size() - 1) << r.erro;
+        }
+        EXPECT_FALSE(r.leuDepoisDeFalharASaida);
+    }
+}
+
+}  // namespace
