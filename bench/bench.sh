@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs the release build of adivinhe on a long scripted session, standard input from a
 # file and standard output to a pipe, and reports what the session cost.
-# Usage: bench/bench.sh [--jogos N] [--execucoes N] [--verificar]
+# Usage: bench/bench.sh [--jogos N] [--execucoes N] [--preset NOME] [--verificar]
+#   --preset     the configure preset whose build is measured (default: release)
 #   --verificar  fail unless the targets are met: write calls <= stdin reads + 1, one
 #                process, peak resident memory <= 4 MiB
 set -euo pipefail
@@ -10,18 +11,20 @@ cd "$(dirname "$0")/.."
 jogos=10000
 execucoes=5
 verificar=0
+preset=release
 while [ $# -gt 0 ]; do
     case "$1" in
         --jogos) jogos=$2; shift 2 ;;
         --execucoes) execucoes=$2; shift 2 ;;
+        --preset) preset=$2; shift 2 ;;
         --verificar) verificar=1; shift ;;
-        *) echo "usage: $0 [--jogos N] [--execucoes N] [--verificar]" >&2; exit 2 ;;
+        *) echo "usage: $0 [--jogos N] [--execucoes N] [--preset NOME] [--verificar]" >&2; exit 2 ;;
     esac
 done
 
-cmake --preset release >/dev/null
-cmake --build --preset release --target adivinhe >/dev/null
-jogo=build/release/adivinhe
+cmake --preset "$preset" >/dev/null
+cmake --build --preset "$preset" --target adivinhe >/dev/null
+jogo=build/$preset/adivinhe
 trabalho=$(mktemp -d)
 trap 'rm -rf "$trabalho"' EXIT
 sessao="$trabalho/sessao.txt"
