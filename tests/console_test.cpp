@@ -35,6 +35,7 @@ const CasoNumero CASOS_DE_NUMERO[] = {
     CasoNumero{"-2147483649\n-2147483648\n", INT_MIN, 0, INT_MIN, 1, ""},
     CasoNumero{"00000000000000000000000000000000001\n", 1, 4, 1, 0, ""},
     CasoNumero{"3", 1, 4, 3, 0, ""},
+    CasoNumero{"abc\n-\n0\n", 0, 4, 0, 2, ""},
 };
 
 TEST(LeituraDeNumero, DevolveONumeroNoIntervaloEDescartaORestoDaLinha) {
@@ -84,7 +85,8 @@ TEST(LeituraDeNome, PulaBrancosIniciaisEGuardaAte99Caracteres) {
     for (const CasoNome& caso : casos) {
         SCOPED_TRACE(caso.entrada);
         Sessao sessao(caso.entrada);
-        Nome nome{};
+        Nome nome;
+        nome.fill('#');
         lerNome(nome);
         EXPECT_EQ(std::string(nome.data()), caso.esperado);
         EXPECT_EQ(sessao.restante(), caso.restante);
@@ -132,7 +134,8 @@ TEST(Escrita, SubstituiOsMarcadoresPelosValoresEmOrdem) {
     escrever("%d - %s | %s | %d pontos\n", -2147483647 - 1, nome, "Mestre", 100);
     escrever("100% %x %");
     imprimirLinha("%d");
-    EXPECT_EQ(sessao.saida(), "-2147483648 - %d%s | Mestre | 100 pontos\n100% %x %%d\n");
+    escrever("%%d|%s", 5, nome);
+    EXPECT_EQ(sessao.saida(), "-2147483648 - %d%s | Mestre | 100 pontos\n100% %x %%d\n%5|%d%s");
 }
 
 TEST(Escrita, TextoLongoAtravessaOBufferInteiro) {

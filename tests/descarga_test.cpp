@@ -2,8 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
+
+#ifndef _WIN32
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -57,3 +62,37 @@ TEST(Descarga, SaidaDeVariosBuffersEntreDuasLeiturasSaiInteiraEmOrdem) {
 }
 
 }  // namespace
+
+#ifndef _WIN32
+namespace {
+
+// On a real pipe: input waiting in the system counts as available, so output
+// can wait for more; an empty pipe is a read that would wait. When the console
+// ends, standard input and output are the streams they were.
+TEST(Descarga, OConsoleDoSistemaSabeQuandoUmaLeituraEsperaria) {
+    std::array<int, 2> cano{};
+    ASSERT_EQ(pipe(cano.data()), 0);
+    const int entradaOriginal = dup(STDIN_FILENO);
+    ASSERT_GE(dup2(cano[0], STDIN_FILENO), 0);
+    std::streambuf* entradaAnterior = std::cin.rdbuf();
+    std::streambuf* saidaAnterior = std::cout.rdbuf();
+    {
+        const ConsoleDoSistema console;
+        std::streambuf* entrada = std::cin.rdbuf();
+        EXPECT_EQ(entrada->in_avail(), 0);
+        ASSERT_EQ(write(cano[1], "4\n", 2), 2);
+        EXPECT_GT(entrada->in_avail(), 0);
+        EXPECT_EQ(entrada->sbumpc(), '4');
+        EXPECT_EQ(entrada->sbumpc(), '\n');
+        EXPECT_EQ(entrada->in_avail(), 0);
+    }
+    EXPECT_EQ(std::cin.rdbuf(), entradaAnterior);
+    EXPECT_EQ(std::cout.rdbuf(), saidaAnterior);
+    dup2(entradaOriginal, STDIN_FILENO);
+    close(entradaOriginal);
+    close(cano[0]);
+    close(cano[1]);
+}
+
+}  // namespace
+#endif

@@ -7,6 +7,7 @@ void escreverCaso(const Nome& nome) {
     escrever("%s: %d vidas\n", nome, 3);
     escrever("%d - %s | %s\n", 1, "Mestre", nome.data());
     escrever("100% %x %");
+    escrever("%%d|%s", 5, nome);
 #elif CASO == 1
     escrever("%d vidas\n", nome);
 #elif CASO == 2

@@ -13,7 +13,11 @@ TEST(AdicionarRanking, GuardaOsDoisPrimeirosPorPontos) {
         std::vector<Registro> chegadas;
         std::vector<Registro> esperado;
     };
+    const std::string longo(150, 'n');
     const Caso casos[] = {
+        {"um nome longo demais fica com 99 caracteres",
+         {{longo, 100, "Vencedor"}},
+         {{longo.substr(0, 99), 100, "Vencedor"}}},
         {"vazio", {}, {}},
         {"um", {{"Ana", 100, "Vencedor"}}, {{"Ana", 100, "Vencedor"}}},
         {"o segundo com mais pontos sobe",

@@ -16,8 +16,8 @@
 #include <utility>
 
 // Standard output that counts the writes it receives and, past a limit in bytes,
-// refuses them as a full disk does: sputn comes back short, or, where the limit
-// is checked by pubsync, the sync fails.
+// refuses them: sputn comes back short with errno set, as on a full disk, or,
+// where the limit is checked by pubsync, the sync fails without a reason.
 class SaidaContada : public std::stringbuf {
 public:
     enum class Recusa { sputnCurto, syncFalha };
@@ -37,25 +37,21 @@ protected:
             recusa_ == Recusa::sputnCurto ? std::min(tamanho, limite_ - aceitos_) : tamanho;
         aceitos_ += cabe;
         if (cabe < tamanho) {
-            recusar();
+            falhou = true;
+            errno = ENOSPC;
         }
         return std::stringbuf::xsputn(dados, static_cast<std::streamsize>(cabe));
     }
 
     int sync() override {
         if (aceitos_ > limite_) {
-            recusar();
+            falhou = true;
             return -1;
         }
         return 0;
     }
 
 private:
-    void recusar() {
-        falhou = true;
-        errno = ENOSPC;
-    }
-
     std::size_t limite_;
     Recusa recusa_;
     std::size_t aceitos_ = 0;

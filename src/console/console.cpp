@@ -180,7 +180,6 @@ void detalhe::escreverFormatado(std::string_view formato, std::initializer_list<
         acrescentar(formato.substr(inicio, marca - inicio));
         escreverValor(tipo, *proximo++);
         inicio = marca + 2;
-        ++marca;
     }
     acrescentar(formato.substr(inicio));
 }

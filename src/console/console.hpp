@@ -109,7 +109,6 @@ public:
                 detalhe::marcadoresNaoConferemComOsValores();
             }
             ++proximo;
-            ++i;
         }
         if (proximo != esperados.size()) {
             detalhe::marcadoresNaoConferemComOsValores();

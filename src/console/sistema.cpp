@@ -40,20 +40,13 @@ bool entradaEsperando() {
 
 #else
 
+// The program installs no signal handler, so neither call is ever interrupted.
 std::ptrdiff_t lerDescritor(char* destino, std::size_t tamanho) {
-    ssize_t lidos = 0;
-    do {
-        lidos = read(ENTRADA, destino, tamanho);
-    } while (lidos < 0 && errno == EINTR);
-    return lidos;
+    return read(ENTRADA, destino, tamanho);
 }
 
 std::ptrdiff_t escreverDescritor(const char* dados, std::size_t tamanho) {
-    ssize_t escritos = 0;
-    do {
-        escritos = write(SAIDA, dados, tamanho);
-    } while (escritos < 0 && errno == EINTR);
-    return escritos;
+    return write(SAIDA, dados, tamanho);
 }
 
 // Whether a read would return at once: with input, at its end, or with an error.
@@ -86,8 +79,9 @@ private:
     std::array<char, 8192> bloco_{};
 };
 
-// Unbuffered: the console keeps the output until a read would wait. A write
-// the system refuses comes back short, with errno saying why.
+// Unbuffered, and written only through sputn: the console keeps the output
+// until a read would wait. A write the system refuses comes back short, with
+// errno saying why.
 class SaidaDoSistema final : public std::streambuf {
 protected:
     std::streamsize xsputn(const char* dados, std::streamsize tamanho) override {
@@ -101,14 +95,6 @@ protected:
             escritos += parte;
         }
         return escritos;
-    }
-
-    int_type overflow(int_type c) override {
-        if (traits_type::eq_int_type(c, traits_type::eof())) {
-            return traits_type::not_eof(c);
-        }
-        const char caractere = traits_type::to_char_type(c);
-        return xsputn(&caractere, 1) == 1 ? c : traits_type::eof();
     }
 };
 
