@@ -98,13 +98,23 @@ protected:
     }
 };
 
-EntradaDoSistema entradaDoSistema;
-SaidaDoSistema saidaDoSistema;
+// Built on first use, and outliving every console: the streams never point at a
+// buffer that is gone.
+EntradaDoSistema& entradaDoSistema() {
+    static EntradaDoSistema entrada;
+    return entrada;
+}
+
+SaidaDoSistema& saidaDoSistema() {
+    static SaidaDoSistema saida;
+    return saida;
+}
 
 }  // namespace
 
 ConsoleDoSistema::ConsoleDoSistema()
-    : entradaAnterior_(std::cin.rdbuf(&entradaDoSistema)), saidaAnterior_(std::cout.rdbuf(&saidaDoSistema)) {}
+    : entradaAnterior_(std::cin.rdbuf(&entradaDoSistema())),
+      saidaAnterior_(std::cout.rdbuf(&saidaDoSistema())) {}
 
 ConsoleDoSistema::~ConsoleDoSistema() {
     std::cin.rdbuf(entradaAnterior_);
