@@ -5,7 +5,6 @@
 
 #include <cerrno>
 #include <ios>
-#include <iostream>
 #include <string>
 #include <system_error>
 #include <utility>
@@ -62,14 +61,12 @@ inline Resultado rodarMenu(std::vector<std::string> blocos,
                            SaidaContada saida = SaidaContada()) {
     EntradaEmBlocos entrada(std::move(blocos), saida, depois);
     std::stringbuf erro;
-    std::streambuf* entradaAnterior = std::cin.rdbuf(&entrada);
-    std::streambuf* saidaAnterior = std::cout.rdbuf(&saida);
-    std::streambuf* erroAnterior = std::cerr.rdbuf(&erro);
-    qtd_ranking = 0;
-    const int status = menuPrincipal();
-    std::cin.rdbuf(entradaAnterior);
-    std::cout.rdbuf(saidaAnterior);
-    std::cerr.rdbuf(erroAnterior);
+    int status = 0;
+    {
+        const Redirecao redirecao(&entrada, &saida, &erro);
+        qtd_ranking = 0;
+        status = menuPrincipal();
+    }
     return {status,
             saida.str(),
             erro.str(),

@@ -57,15 +57,34 @@ private:
     std::size_t aceitos_ = 0;
 };
 
+// While it lives, standard input, output and error are the given buffers.
+class Redirecao {
+public:
+    Redirecao(std::streambuf* entrada, std::streambuf* saida, std::streambuf* erro)
+        : entradaAnterior_(std::cin.rdbuf(entrada)),
+          saidaAnterior_(std::cout.rdbuf(saida)),
+          erroAnterior_(std::cerr.rdbuf(erro)) {}
+
+    Redirecao(const Redirecao&) = delete;
+    Redirecao& operator=(const Redirecao&) = delete;
+
+    ~Redirecao() {
+        std::cin.rdbuf(entradaAnterior_);
+        std::cout.rdbuf(saidaAnterior_);
+        std::cerr.rdbuf(erroAnterior_);
+    }
+
+private:
+    std::streambuf* entradaAnterior_;
+    std::streambuf* saidaAnterior_;
+    std::streambuf* erroAnterior_;
+};
+
 // Runs part of the program in-process: standard input reads from a string and
 // standard output and error are collected. Each session starts with an empty ranking.
 class Sessao {
 public:
-    explicit Sessao(std::string entrada)
-        : entrada_(std::move(entrada)),
-          entradaAnterior_(std::cin.rdbuf(&entrada_)),
-          saidaAnterior_(std::cout.rdbuf(&saida_)),
-          erroAnterior_(std::cerr.rdbuf(&erro_)) {
+    explicit Sessao(std::string entrada) : entrada_(std::move(entrada)) {
         qtd_ranking = 0;
     }
 
@@ -74,9 +93,6 @@ public:
 
     ~Sessao() {
         descarregarSaida();
-        std::cin.rdbuf(entradaAnterior_);
-        std::cout.rdbuf(saidaAnterior_);
-        std::cerr.rdbuf(erroAnterior_);
     }
 
     std::string saida() {
@@ -101,7 +117,5 @@ private:
     std::stringbuf entrada_;
     SaidaContada saida_;
     std::stringbuf erro_;
-    std::streambuf* entradaAnterior_;
-    std::streambuf* saidaAnterior_;
-    std::streambuf* erroAnterior_;
+    Redirecao redirecao_{&entrada_, &saida_, &erro_};
 };
