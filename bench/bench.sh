@@ -4,7 +4,7 @@
 # Usage: bench/bench.sh [--jogos N] [--execucoes N] [--preset NOME] [--verificar]
 #   --preset     the configure preset whose build is measured (default: release)
 #   --verificar  fail unless the targets are met: write calls <= stdin reads + 1, one
-#                process, peak resident memory <= 4 MiB
+#                process, peak resident memory <= 2.5 MiB
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -64,6 +64,6 @@ if command -v strace >/dev/null; then
 else
     echo "strace is not installed: system calls and processes not counted (apt-get install strace)"
 fi
-if [ "$memoria_kib" -gt 4096 ]; then echo "target missed: peak resident memory over 4 MiB"; falhas=1; fi
+if [ "$memoria_kib" -gt 2560 ]; then echo "target missed: peak resident memory over 2.5 MiB"; falhas=1; fi
 if [ "$status" -ne 0 ]; then echo "the session did not end through 4 - Sair"; falhas=1; fi
 [ "$verificar" -eq 0 ] || exit "$falhas"

@@ -2,44 +2,39 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <string>
 #include <vector>
-
-#ifndef _WIN32
-#include <unistd.h>
-#endif
 
 namespace {
 
 TEST(Descarga, CadaPerguntaEstaVisivelAntesDeSuaLeitura) {
     const Resultado r = rodarMenu({"7\n", "2\n", "\n", "4\n"});
     EXPECT_EQ(r.status, 0);
-    ASSERT_EQ(r.vistoAntesDeCadaLeitura.size(), 4U);
-    EXPECT_EQ(r.vistoAntesDeCadaLeitura[0], MENU);
-    EXPECT_EQ(r.vistoAntesDeCadaLeitura[1], MENU + reperguntar(1, 4));
-    EXPECT_EQ(r.vistoAntesDeCadaLeitura[2], MENU + reperguntar(1, 4) + RANKING_VAZIO);
-    EXPECT_EQ(r.vistoAntesDeCadaLeitura[3], MENU + reperguntar(1, 4) + RANKING_VAZIO + MENU);
-    EXPECT_EQ(r.escritas, 4);
+    ASSERT_EQ(r.terminal.vistoAntesDeCadaBloco.size(), 4U);
+    EXPECT_EQ(r.terminal.vistoAntesDeCadaBloco[0], MENU);
+    EXPECT_EQ(r.terminal.vistoAntesDeCadaBloco[1], MENU + reperguntar(1, 4));
+    EXPECT_EQ(r.terminal.vistoAntesDeCadaBloco[2], MENU + reperguntar(1, 4) + RANKING_VAZIO);
+    EXPECT_EQ(r.terminal.vistoAntesDeCadaBloco[3], MENU + reperguntar(1, 4) + RANKING_VAZIO + MENU);
+    EXPECT_EQ(r.terminal.escritas, 4);
 }
 
 TEST(Descarga, EntradaDigitadaAdianteERespondidaNumaSoEscrita) {
     const Resultado r = rodarMenu({"7\n2\n\n3\n\n4\n"});
     EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.vistoAntesDeCadaLeitura, (std::vector<std::string>{MENU}));
+    EXPECT_EQ(r.terminal.vistoAntesDeCadaBloco, (std::vector<std::string>{MENU}));
 #ifdef _WIN32
     // cls clears the console directly, so what comes before each of the four later clears goes out first.
-    EXPECT_EQ(r.escritas, 6);
+    EXPECT_EQ(r.terminal.escritas, 6);
 #else
-    EXPECT_EQ(r.escritas, 2);
+    EXPECT_EQ(r.terminal.escritas, 2);
 #endif
 }
 
 TEST(Descarga, NoFimDaEntradaTudoSaiAntesDeEncerrar) {
     const Resultado r = rodarMenu({"2\n"});
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.vistoAntesDeCadaLeitura.back(), MENU + RANKING_VAZIO);
-    EXPECT_EQ(r.escritas, 3);
+    EXPECT_EQ(r.terminal.vistoAntesDeCadaBloco.back(), MENU + RANKING_VAZIO);
+    EXPECT_EQ(r.terminal.escritas, 3);
 }
 
 }  // namespace
@@ -62,37 +57,3 @@ TEST(Descarga, SaidaDeVariosBuffersEntreDuasLeiturasSaiInteiraEmOrdem) {
 }
 
 }  // namespace
-
-#ifndef _WIN32
-namespace {
-
-// On a real pipe: input waiting in the system counts as available, so output
-// can wait for more; an empty pipe is a read that would wait. When the console
-// ends, standard input and output are the streams they were.
-TEST(Descarga, OConsoleDoSistemaSabeQuandoUmaLeituraEsperaria) {
-    std::array<int, 2> cano{};
-    ASSERT_EQ(pipe(cano.data()), 0);
-    const int entradaOriginal = dup(STDIN_FILENO);
-    ASSERT_GE(dup2(cano[0], STDIN_FILENO), 0);
-    std::streambuf* entradaAnterior = std::cin.rdbuf();
-    std::streambuf* saidaAnterior = std::cout.rdbuf();
-    {
-        const ConsoleDoSistema console;
-        std::streambuf* entrada = std::cin.rdbuf();
-        EXPECT_EQ(entrada->in_avail(), 0);
-        ASSERT_EQ(write(cano[1], "4\n", 2), 2);
-        EXPECT_GT(entrada->in_avail(), 0);
-        EXPECT_EQ(entrada->sbumpc(), '4');
-        EXPECT_EQ(entrada->sbumpc(), '\n');
-        EXPECT_EQ(entrada->in_avail(), 0);
-    }
-    EXPECT_EQ(std::cin.rdbuf(), entradaAnterior);
-    EXPECT_EQ(std::cout.rdbuf(), saidaAnterior);
-    dup2(entradaOriginal, STDIN_FILENO);
-    close(entradaOriginal);
-    close(cano[0]);
-    close(cano[1]);
-}
-
-}  // namespace
-#endif

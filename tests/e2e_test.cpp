@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+
 namespace {
 
 TEST(PontaAPonta, SairDeCaraMostraSoOMenu) {
@@ -192,6 +195,27 @@ TEST(PontaAPonta, DescritoresQueFalhamEncerramComStatus2) {
         EXPECT_TRUE(execucao.erro.starts_with(caso.erro)) << execucao.erro;
         EXPECT_EQ(execucao.erro.find('\n'), execucao.erro.size() - 1) << execucao.erro;
     }
+}
+
+}  // namespace
+#endif
+
+#ifndef _WIN32
+namespace {
+
+// Standard input left non-blocking by another program: the game waits for each
+// line, however late it comes, instead of taking "not now" for a failure.
+TEST(PontaAPonta, EntradaNaoBloqueanteEEsperada) {
+    Processo jogo(Processo::Entrada::naoBloqueante);
+    EXPECT_EQ(jogo.lerAte("Opcao: "), MENU);
+    for (const char* linha : {"2\n", "\n"}) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        jogo.escrever(linha);
+    }
+    EXPECT_EQ(jogo.lerAte("Opcao: "), RANKING_VAZIO + MENU);
+    jogo.escrever("4\n");
+    EXPECT_EQ(jogo.lerTudo(), "");
+    EXPECT_EQ(jogo.esperar(), 0);
 }
 
 }  // namespace

@@ -8,10 +8,8 @@
 
 namespace {
 
-using Depois = EntradaEmBlocos::Depois;
-using Recusa = SaidaContada::Recusa;
-
-constexpr std::size_t SEM_LIMITE = SaidaContada::SEM_LIMITE;
+constexpr std::size_t SEM_LIMITE = TerminalDeTeste::NUNCA;
+constexpr int SEM_MOTIVO = 0;
 const std::string FALHA_NA_LEITURA = "adivinhe: erro ao ler a entrada";
 const std::string FALHA_NA_ESCRITA = "adivinhe: erro ao escrever a saida";
 
@@ -20,7 +18,7 @@ struct CasoDeFalha {
     std::vector<std::string> blocos;
     Depois depois;
     std::size_t limite;  // bytes the output takes before it refuses
-    Recusa recusa;
+    int erroDaEscrita;
     int status;
     std::string saida;
     std::string erro;  // how the one line on standard error begins, if there is one
@@ -33,21 +31,14 @@ TEST(Falhas, EncerramComStatus2EUmaLinhaNoErroPadrao) {
     // Typed ahead, the main menu drawn again after the ranking leaves only with the last flush.
     const std::string ateORanking = MENU + RANKING_VAZIO;
     const CasoDeFalha casos[] = {
-        {"sair", {"4\n"}, Depois::fim, SEM_LIMITE, Recusa::sputnCurto, 0, MENU, ""},
-        {"fim da entrada", {}, Depois::fim, SEM_LIMITE, Recusa::sputnCurto, 1, MENU + "\n", ""},
-        {"leitura no menu",
-         {},
-         Depois::falha,
-         SEM_LIMITE,
-         Recusa::sputnCurto,
-         2,
-         MENU + "\n",
-         FALHA_NA_LEITURA},
+        {"sair", {"4\n"}, Depois::fim, SEM_LIMITE, ENOSPC, 0, MENU, ""},
+        {"fim da entrada", {}, Depois::fim, SEM_LIMITE, ENOSPC, 1, MENU + "\n", ""},
+        {"leitura no menu", {}, Depois::falha, SEM_LIMITE, ENOSPC, 2, MENU + "\n", FALHA_NA_LEITURA},
         {"leitura num nome",
          {"1\n", "1\n", "An"},
          Depois::falha,
          SEM_LIMITE,
-         Recusa::sputnCurto,
+         ENOSPC,
          2,
          inicioSolo + "\n",
          FALHA_NA_LEITURA},
@@ -55,7 +46,7 @@ TEST(Falhas, EncerramComStatus2EUmaLinhaNoErroPadrao) {
          {"2\n"},
          Depois::falha,
          SEM_LIMITE,
-         Recusa::sputnCurto,
+         ENOSPC,
          2,
          MENU + RANKING_VAZIO + "\n",
          FALHA_NA_LEITURA},
@@ -63,7 +54,7 @@ TEST(Falhas, EncerramComStatus2EUmaLinhaNoErroPadrao) {
          {"4"},
          Depois::falha,
          SEM_LIMITE,
-         Recusa::sputnCurto,
+         ENOSPC,
          2,
          MENU + "\n",
          FALHA_NA_LEITURA},
@@ -71,7 +62,7 @@ TEST(Falhas, EncerramComStatus2EUmaLinhaNoErroPadrao) {
          {"4\n"},
          Depois::fim,
          10,
-         Recusa::sputnCurto,
+         ENOSPC,
          2,
          MENU.substr(0, 10),
          FALHA_NA_ESCRITA},
@@ -79,7 +70,7 @@ TEST(Falhas, EncerramComStatus2EUmaLinhaNoErroPadrao) {
          {"1\n", "1\n", "Ana\n", "1\n", "50\n"},
          Depois::fim,
          inicioSolo.size() + 3,
-         Recusa::sputnCurto,
+         ENOSPC,
          2,
          inicioSolo + MENU_DIFICULDADE.substr(0, 3),
          FALHA_NA_ESCRITA},
@@ -87,40 +78,41 @@ TEST(Falhas, EncerramComStatus2EUmaLinhaNoErroPadrao) {
          {"2\n\n4\n"},
          Depois::fim,
          ateORanking.size(),
-         Recusa::sputnCurto,
+         ENOSPC,
          2,
          ateORanking,
          FALHA_NA_ESCRITA},
-        {"sincronia na descarga final",
+        {"sem motivo na descarga final",
          {"2\n\n4\n"},
          Depois::fim,
          ateORanking.size(),
-         Recusa::syncFalha,
+         SEM_MOTIVO,
          2,
-         ateORanking + MENU,
+         ateORanking,
          FALHA_NA_ESCRITA},
     };
     for (const CasoDeFalha& caso : casos) {
         SCOPED_TRACE(caso.descricao);
-        const Resultado r = rodarMenu(caso.blocos, caso.depois, SaidaContada(caso.limite, caso.recusa));
+        const Resultado r = rodarMenu(caso.blocos, caso.depois, caso.limite, caso.erroDaEscrita);
         EXPECT_EQ(r.status, caso.status);
-        EXPECT_EQ(r.saida, caso.saida);
+        EXPECT_EQ(r.terminal.saida, caso.saida);
+        const std::string& erro = r.terminal.erro;
         if (caso.erro.empty()) {
-            EXPECT_EQ(r.erro, "");
+            EXPECT_EQ(erro, "");
         } else {
-            EXPECT_TRUE(r.erro.starts_with(caso.erro)) << r.erro;
-            EXPECT_EQ(r.erro.find('\n'), r.erro.size() - 1) << r.erro;
+            EXPECT_TRUE(erro.starts_with(caso.erro)) << erro;
+            EXPECT_EQ(erro.find('\n'), erro.size() - 1) << erro;
         }
-        EXPECT_FALSE(r.leuDepoisDeFalharASaida);
+        EXPECT_FALSE(r.terminal.usadoDepoisDeFalharAEscrita);
     }
 }
 
 // A stale errno is not the reason of a failure the system did not explain.
 TEST(Falhas, SemMotivoDoSistemaNaoInventaUm) {
     errno = EBADF;
-    const Resultado r = rodarMenu({"4\n"}, Depois::fim, SaidaContada(0, Recusa::syncFalha));
+    const Resultado r = rodarMenu({"4\n"}, Depois::fim, 0, SEM_MOTIVO);
     EXPECT_EQ(r.status, 2);
-    EXPECT_EQ(r.erro, FALHA_NA_ESCRITA + "\n");
+    EXPECT_EQ(r.terminal.erro, FALHA_NA_ESCRITA + "\n");
 }
 
 }  // namespace

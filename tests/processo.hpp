@@ -7,6 +7,11 @@
 class Processo {
 public:
     Processo();
+#ifndef _WIN32
+    // With its standard input non-blocking, as another program can leave a terminal.
+    enum class Entrada { naoBloqueante };
+    explicit Processo(Entrada entrada);
+#endif
     Processo(const Processo&) = delete;
     Processo& operator=(const Processo&) = delete;
     ~Processo();
@@ -23,6 +28,10 @@ public:
     int esperar();
 
 private:
+#ifndef _WIN32
+    explicit Processo(int modoDaEntrada);
+#endif
+
     struct Detalhes;
     Detalhes* detalhes_;
 };

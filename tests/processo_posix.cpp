@@ -1,5 +1,6 @@
 #include "processo.hpp"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <poll.h>
 #include <signal.h>
@@ -58,11 +59,16 @@ void fechar(int& fd) {
 
 }  // namespace
 
-Processo::Processo() : detalhes_(new Detalhes) {
+Processo::Processo() : Processo(0) {}
+
+Processo::Processo(Entrada /*entrada*/) : Processo(O_NONBLOCK) {}
+
+Processo::Processo(int modoDaEntrada) : detalhes_(new Detalhes) {
     signal(SIGPIPE, SIG_IGN);
     std::array<int, 2> paraFilho{};
     std::array<int, 2> doFilho{};
-    if (pipe(paraFilho.data()) != 0 || pipe(doFilho.data()) != 0) {
+    if (pipe(paraFilho.data()) != 0 || pipe(doFilho.data()) != 0 ||
+        fcntl(paraFilho[0], F_SETFL, modoDaEntrada) != 0) {
         throw std::runtime_error("pipe");
     }
     detalhes_->pid = fork();

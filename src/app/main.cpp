@@ -1,11 +1,9 @@
 #include "app/menu_principal.hpp"
-#include "console/console.hpp"
 
 #include <cstdlib>
 #include <ctime>
 
 int main() {
-    const ConsoleDoSistema console;
     // One seed for the whole run: all games draw from one sequence.
     std::srand(static_cast<unsigned>(std::time(nullptr)));  // NOLINT(cert-msc32-c,cert-msc51-cpp)
     return menuPrincipal();

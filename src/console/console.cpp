@@ -1,22 +1,33 @@
 #include "console/console.hpp"
 
+#include "console/terminal.hpp"
+
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cstdlib>
 #include <cstring>
-#include <iostream>
 #include <limits>
 #include <optional>
-#include <streambuf>
-#include <string>
-#include <system_error>
+#include <span>
+#include <utility>
 
 static_assert(std::numeric_limits<int>::digits == 31, "numbers are signed 32-bit integers");
 
 namespace {
 
-using Caractere = std::char_traits<char>;
+constexpr int FIM = -1;
+
+Terminal* terminalEmUso = nullptr;
+
+Terminal& terminal() {
+    return terminalEmUso != nullptr ? *terminalEmUso : terminalDoSistema();
+}
+
+// Input read from the terminal and not yet taken.
+std::array<char, 8192> entradaLida;
+std::size_t inicioDaEntrada = 0;
+std::size_t fimDaEntrada = 0;
 
 // Output waits here until the program is about to wait for input, so that a
 // whole screen, or all that answers input typed ahead, leaves in one write.
@@ -41,18 +52,41 @@ void escreverNumero(int numero) {
     acrescentar({digitos.data(), static_cast<std::size_t>(fim - digitos.data())});
 }
 
-// When the next character is neither buffered nor waiting in the system, the read
-// is about to wait for the user, who must first see everything written.
+[[noreturn]] void falhar(FalhaDoSistema::Em em) {
+    throw FalhaDoSistema{em, errno};
+}
+
+// Hands the whole text to the terminal, however many writes it takes.
+void escreverTudo(Terminal::Destino destino, std::span<const char> dados) {
+    while (!dados.empty()) {
+        // A failure the system gives no reason for must not show a stale one.
+        errno = 0;
+        const std::ptrdiff_t escritos = terminal().escrever(destino, dados);
+        if (escritos <= 0) {
+            falhar(FalhaDoSistema::Em::escrita);
+        }
+        dados = dados.subspan(static_cast<std::size_t>(escritos));
+    }
+}
+
+// When nothing read is left and the terminal has nothing to give at once, the
+// read is about to wait for the user, who must first see everything written.
 int lerCaractere() {
-    std::streambuf* entrada = std::cin.rdbuf();
-    if (entrada->in_avail() <= 0) {
-        descarregarSaida();
+    if (inicioDaEntrada == fimDaEntrada) {
+        if (terminal().leituraEsperaria()) {
+            descarregarSaida();
+        }
+        const std::ptrdiff_t lidos = terminal().ler(entradaLida);
+        if (lidos < 0) {
+            falhar(FalhaDoSistema::Em::leitura);
+        }
+        if (lidos == 0) {
+            return FIM;
+        }
+        inicioDaEntrada = 0;
+        fimDaEntrada = static_cast<std::size_t>(lidos);
     }
-    try {
-        return entrada->sbumpc();
-    } catch (const std::system_error& erro) {
-        throw FalhaDoSistema{FalhaDoSistema::Em::leitura, erro.code()};
-    }
+    return static_cast<unsigned char>(entradaLida[inicioDaEntrada++]);
 }
 
 void escreverValor(char tipo, const Valor& valor) {
@@ -73,7 +107,7 @@ int lerPrimeiroNaoBranco() {
     while (ehBranco(c)) {
         c = lerCaractere();
     }
-    if (c == Caractere::eof()) {
+    if (c == FIM) {
         throw FimDaEntrada{};
     }
     return c;
@@ -100,7 +134,7 @@ std::optional<long long> lerNumero() {
         valor = std::min(valor * 10 + (c - '0'), alemDe32Bits);
         c = lerCaractere();
     }
-    if (c != '\n' && c != Caractere::eof()) {
+    if (c != '\n' && c != FIM) {
         limparBuffer();
     }
     if (!temDigito) {
@@ -125,7 +159,7 @@ void limparBuffer() {
     int c = 0;
     do {
         c = lerCaractere();
-    } while (c != '\n' && c != Caractere::eof());
+    } while (c != '\n' && c != FIM);
 }
 
 int VerificarNum(int min, int max) {
@@ -142,7 +176,7 @@ int VerificarNum(int min, int max) {
 // characters past the 99th are discarded with the rest of the line.
 void lerNome(Nome& nome) {
     std::size_t tamanho = 0;
-    for (int c = lerPrimeiroNaoBranco(); c != '\n' && c != Caractere::eof(); c = lerCaractere()) {
+    for (int c = lerPrimeiroNaoBranco(); c != '\n' && c != FIM; c = lerCaractere()) {
         if (tamanho < nome.size() - 1) {
             nome[tamanho++] = static_cast<char>(c);
         }
@@ -153,18 +187,32 @@ void lerNome(Nome& nome) {
 // Consumes exactly one character: the rest of the line is left for the next read.
 void pausar(std::string_view aviso) {
     acrescentar(aviso);
-    if (lerCaractere() == Caractere::eof()) {
+    if (lerCaractere() == FIM) {
         throw FimDaEntrada{};
     }
 }
 
+// One line, in one write.
 void relatarFalha(const FalhaDoSistema& falha) {
-    std::string linha = falha.em == FalhaDoSistema::Em::leitura ? "adivinhe: erro ao ler a entrada"
-                                                                : "adivinhe: erro ao escrever a saida";
-    if (falha.causa) {
-        linha += ": " + falha.causa.message();
+    const std::string_view partes[] = {
+        falha.em == FalhaDoSistema::Em::leitura ? "adivinhe: erro ao ler a entrada"
+                                                : "adivinhe: erro ao escrever a saida",
+        falha.causa != 0 ? ": " : "",
+        falha.causa != 0 ? std::strerror(falha.causa) : "",
+    };
+    std::array<char, 256> linha{};
+    std::size_t tamanho = 0;
+    for (const std::string_view parte : partes) {
+        const std::size_t cabe = std::min(parte.size(), linha.size() - 1 - tamanho);
+        std::memcpy(linha.data() + tamanho, parte.data(), cabe);
+        tamanho += cabe;
     }
-    std::cerr << linha + "\n" << std::flush;
+    linha[tamanho++] = '\n';
+    try {
+        escreverTudo(Terminal::Destino::erro, {linha.data(), tamanho});
+    } catch (const FalhaDoSistema&) {
+        // When standard error fails too, nothing is left to tell it to.
+    }
 }
 
 // The placeholders and the values agree: the compiler has checked them.
@@ -177,11 +225,11 @@ void detalhe::escreverFormatado(std::string_view formato, std::initializer_list<
         if (tipo != 'd' && tipo != 's') {
             continue;
         }
-        acrescentar(formato.substr(inicio, marca - inicio));
+        acrescentar({formato.data() + inicio, marca - inicio});
         escreverValor(tipo, *proximo++);
         inicio = marca + 2;
     }
-    acrescentar(formato.substr(inicio));
+    acrescentar({formato.data() + inicio, formato.size() - inicio});
 }
 
 void imprimirLinha(std::string_view texto) {
@@ -192,14 +240,14 @@ void imprimirLinha(std::string_view texto) {
 // Output the system refuses is dropped with the rest: the program ends without
 // writing or reading anything more.
 void descarregarSaida() {
-    if (tamanhoPendente == 0) {
-        return;
-    }
-    const auto tamanho = static_cast<std::streamsize>(tamanhoPendente);
+    const std::span<const char> pendente(saidaPendente.data(), tamanhoPendente);
     tamanhoPendente = 0;
-    std::streambuf* saida = std::cout.rdbuf();
-    errno = 0;
-    if (saida->sputn(saidaPendente.data(), tamanho) != tamanho || saida->pubsync() == -1) {
-        throw FalhaDoSistema{FalhaDoSistema::Em::escrita, std::error_code(errno, std::generic_category())};
-    }
+    escreverTudo(Terminal::Destino::saida, pendente);
+}
+
+Terminal* usarTerminal(Terminal* novo) {
+    inicioDaEntrada = 0;
+    fimDaEntrada = 0;
+    tamanhoPendente = 0;
+    return std::exchange(terminalEmUso, novo);
 }

@@ -3,9 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <initializer_list>
-#include <iosfwd>
 #include <string_view>
-#include <system_error>
 #include <type_traits>
 
 // A player name: at most 99 characters and the terminating NUL.
@@ -26,28 +24,7 @@ struct FimDaEntrada {};
 struct FalhaDoSistema {
     enum class Em { leitura, escrita };
     Em em;
-    std::error_code causa;  // empty when the system gave no reason
-};
-
-// A failed read shows as a std::system_error thrown by the stream buffer of
-// standard input, as the standard library's own file buffers throw it; a failed
-// write as a short sputn, or a pubsync of -1, on the stream buffer of standard
-// output.
-//
-// For as long as it lives, standard input and output are stream buffers of the
-// console's own, straight on the process's descriptors, so that each failure
-// shows that way whatever the standard library, and a read that would wait for
-// the user is known as such.
-class ConsoleDoSistema {
-public:
-    ConsoleDoSistema();
-    ConsoleDoSistema(const ConsoleDoSistema&) = delete;
-    ConsoleDoSistema& operator=(const ConsoleDoSistema&) = delete;
-    ~ConsoleDoSistema();
-
-private:
-    std::streambuf* entradaAnterior_;
-    std::streambuf* saidaAnterior_;
+    int causa;  // errno, or 0 when the system gave no reason
 };
 
 void limparTela();

@@ -1,16 +1,15 @@
-// Standard input and output on the process's own descriptors: the one place
-// where the program talks to the system.
-#include "console/console.hpp"
+// The terminal of the process: the one place where the program talks to the
+// system, one branch per platform.
+#include "console/terminal.hpp"
 
-#include <array>
 #include <cerrno>
 #include <cstddef>
-#include <iostream>
-#include <streambuf>
-#include <system_error>
+#include <span>
 
 #ifdef _WIN32
 #include <io.h>
+#elif defined(__EMSCRIPTEN__)
+#include <emscripten.h>
 #else
 #include <poll.h>
 #include <unistd.h>
@@ -18,105 +17,112 @@
 
 namespace {
 
-constexpr int ENTRADA = 0;
-constexpr int SAIDA = 1;
-
 #ifdef _WIN32
 
-// The C runtime keeps the console's text mode: CR LF in, LF out, Ctrl-Z ends the input.
-std::ptrdiff_t lerDescritor(char* destino, std::size_t tamanho) {
-    return _read(ENTRADA, destino, static_cast<unsigned>(tamanho));
-}
+constexpr int ENTRADA = 0;
+constexpr int SAIDA = 1;
+constexpr int ERRO = 2;
 
-std::ptrdiff_t escreverDescritor(const char* dados, std::size_t tamanho) {
-    return _write(SAIDA, dados, static_cast<unsigned>(tamanho));
-}
+// The C runtime keeps the console's text mode: CR LF in, LF out, Ctrl-Z ends the
+// input. Its descriptors have no non-blocking mode, so no call answers "not now".
+class TerminalDoSistema final : public Terminal {
+public:
+    std::ptrdiff_t ler(std::span<char> destino) override {
+        return _read(STDIN_FILENO, destino.data(), static_cast<unsigned>(destino.size()));
+    }
 
-// Neither a console nor a pipe is asked: a read whose buffer is empty counts as
-// one that may wait, so the output goes out before it.
-bool entradaEsperando() {
-    return false;
-}
+    std::ptrdiff_t escrever(Destino destino, std::span<const char> dados) override {
+        return _write(destino == Destino::saida ? SAIDA : ERRO, dados.data(),
+                      static_cast<unsigned>(dados.size()));
+    }
+
+    // Neither a console nor a pipe is asked: a read whose buffer is empty counts as
+    // one that may wait, so the output goes out before it.
+    bool leituraEsperaria() override {
+        return true;
+    }
+};
+
+#elif defined(__EMSCRIPTEN__)
+
+// The page keeps what is typed, as a terminal in canonical mode does, and hands
+// the lines over when the program reads. The program waits for them without
+// blocking the page: the read suspends the program until the page answers.
+EM_ASYNC_JS(int, lerDaPagina, (char* destino, int tamanho), {
+    const bytes = await Module["lerDoTeclado"](tamanho);
+    HEAPU8.set(bytes, destino);
+    return bytes.length;
+});
+
+// The page draws later, so it gets a copy of the bytes, not a view of the memory.
+EM_JS(void, escreverNaPagina, (int erro, const char* dados, int tamanho),
+      { Module["escreverNoTerminal"](erro, HEAPU8.slice(dados, dados + tamanho)); });
+
+EM_JS(int, paginaTemLinha, (), { return Module["temLinhaDigitada"]() ? 1 : 0; });
+
+class TerminalDoSistema final : public Terminal {
+public:
+    std::ptrdiff_t ler(std::span<char> destino) override {
+        return lerDaPagina(destino.data(), static_cast<int>(destino.size()));
+    }
+
+    std::ptrdiff_t escrever(Destino destino, std::span<const char> dados) override {
+        escreverNaPagina(destino == Destino::erro ? 1 : 0, dados.data(), static_cast<int>(dados.size()));
+        return static_cast<std::ptrdiff_t>(dados.size());
+    }
+
+    bool leituraEsperaria() override {
+        return paginaTemLinha() == 0;
+    }
+};
 
 #else
 
-// The program installs no signal handler, so neither call is ever interrupted.
-std::ptrdiff_t lerDescritor(char* destino, std::size_t tamanho) {
-    return read(ENTRADA, destino, tamanho);
+// A descriptor that another program left non-blocking answers "not now" instead
+// of waiting. That is no failure: wait for it, with no time limit, as a blocking
+// call would, and try again.
+bool esperarSeNaoAgora(int descritor, short evento) {
+    if (errno != EAGAIN && errno != EWOULDBLOCK) {  // NOLINT(misc-redundant-expression): equal on Linux only
+        return false;
+    }
+    pollfd espera{descritor, evento, 0};
+    poll(&espera, 1, -1);
+    return true;
 }
 
-std::ptrdiff_t escreverDescritor(const char* dados, std::size_t tamanho) {
-    return write(SAIDA, dados, tamanho);
-}
+// The program installs no signal handler, so no call is ever interrupted.
+class TerminalDoSistema final : public Terminal {
+public:
+    std::ptrdiff_t ler(std::span<char> destino) override {
+        std::ptrdiff_t lidos = 0;
+        do {
+            lidos = read(STDIN_FILENO, destino.data(), destino.size());
+        } while (lidos < 0 && esperarSeNaoAgora(STDIN_FILENO, POLLIN));
+        return lidos;
+    }
 
-// Whether a read would return at once: with input, at its end, or with an error.
-bool entradaEsperando() {
-    pollfd espera{ENTRADA, POLLIN, 0};
-    return poll(&espera, 1, 0) > 0;
-}
+    std::ptrdiff_t escrever(Destino destino, std::span<const char> dados) override {
+        const int descritor = destino == Destino::saida ? STDOUT_FILENO : STDERR_FILENO;
+        std::ptrdiff_t escritos = 0;
+        do {
+            escritos = write(descritor, dados.data(), dados.size());
+        } while (escritos < 0 && esperarSeNaoAgora(descritor, POLLOUT));
+        return escritos;
+    }
+
+    // A read returns at once with input waiting, at its end, or with an error.
+    bool leituraEsperaria() override {
+        pollfd espera{STDIN_FILENO, POLLIN, 0};
+        return poll(&espera, 1, 0) <= 0;
+    }
+};
 
 #endif
 
-class EntradaDoSistema final : public std::streambuf {
-protected:
-    int_type underflow() override {
-        const std::ptrdiff_t lidos = lerDescritor(bloco_.data(), bloco_.size());
-        if (lidos < 0) {
-            throw std::system_error(errno, std::generic_category(), "read");
-        }
-        if (lidos == 0) {
-            return traits_type::eof();
-        }
-        setg(bloco_.data(), bloco_.data(), bloco_.data() + lidos);
-        return traits_type::to_int_type(bloco_[0]);
-    }
-
-    std::streamsize showmanyc() override {
-        return entradaEsperando() ? 1 : 0;
-    }
-
-private:
-    std::array<char, 8192> bloco_{};
-};
-
-// Unbuffered, and written only through sputn: the console keeps the output
-// until a read would wait. A write the system refuses comes back short, with
-// errno saying why.
-class SaidaDoSistema final : public std::streambuf {
-protected:
-    std::streamsize xsputn(const char* dados, std::streamsize tamanho) override {
-        std::streamsize escritos = 0;
-        while (escritos < tamanho) {
-            const std::ptrdiff_t parte =
-                escreverDescritor(dados + escritos, static_cast<std::size_t>(tamanho - escritos));
-            if (parte <= 0) {
-                break;
-            }
-            escritos += parte;
-        }
-        return escritos;
-    }
-};
-
-// Built on first use, and outliving every console: the streams never point at a
-// buffer that is gone.
-EntradaDoSistema& entradaDoSistema() {
-    static EntradaDoSistema entrada;
-    return entrada;
-}
-
-SaidaDoSistema& saidaDoSistema() {
-    static SaidaDoSistema saida;
-    return saida;
-}
+TerminalDoSistema oTerminalDoSistema;
 
 }  // namespace
 
-ConsoleDoSistema::ConsoleDoSistema()
-    : entradaAnterior_(std::cin.rdbuf(&entradaDoSistema())),
-      saidaAnterior_(std::cout.rdbuf(&saidaDoSistema())) {}
-
-ConsoleDoSistema::~ConsoleDoSistema() {
-    std::cin.rdbuf(entradaAnterior_);
-    std::cout.rdbuf(saidaAnterior_);
+Terminal& terminalDoSistema() {
+    return oTerminalDoSistema;
 }

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstddef>
+#include <span>
+
+// The console's one way to the world outside: read some bytes of the input,
+// write some bytes to the output or to the error stream, and tell whether a
+// read would wait for the user. The system's own terminal is in sistema.cpp,
+// one branch per platform; the tests bring theirs, over strings.
+class Terminal {
+public:
+    enum class Destino { saida, erro };
+
+    // As read(2): the bytes read into destino, at least one; 0 at the end of
+    // the input; -1 when the system fails, with errno saying why.
+    virtual std::ptrdiff_t ler(std::span<char> destino) = 0;
+
+    // As write(2): the bytes written, at least one; 0 or -1 when the system
+    // fails, with errno saying why when it gives a reason.
+    virtual std::ptrdiff_t escrever(Destino destino, std::span<const char> dados) = 0;
+
+    // Whether the next read would wait: no input is there to take.
+    virtual bool leituraEsperaria() = 0;
+
+protected:
+    Terminal() = default;
+    Terminal(const Terminal&) = default;
+    Terminal& operator=(const Terminal&) = default;
+    ~Terminal() = default;
+};
+
+// The terminal of this process: its standard input, output and error, or the page.
+Terminal& terminalDoSistema();
+
+// From now on the console reads and writes through the given terminal, or
+// through the system's when it is null; returns the one it used before. What
+// the console held of the previous one, read or still to write, is dropped.
+Terminal* usarTerminal(Terminal* novo);
