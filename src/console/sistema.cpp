@@ -28,7 +28,7 @@ constexpr int ERRO = 2;
 class TerminalDoSistema final : public Terminal {
 public:
     std::ptrdiff_t ler(std::span<char> destino) override {
-        return _read(STDIN_FILENO, destino.data(), static_cast<unsigned>(destino.size()));
+        return _read(ENTRADA, destino.data(), static_cast<unsigned>(destino.size()));
     }
 
     std::ptrdiff_t escrever(Destino destino, std::span<const char> dados) override {
