@@ -18,7 +18,10 @@ pular() {
     exit 77
 }
 command -v tmux >/dev/null || pular "tmux is not installed"
-t new-session -d -x 80 -y 24 "$jogo; sleep 60" 2>/dev/null || pular "tmux cannot start here"
+# The game ends by itself within a minute, and the session and its server with it, even
+# when this script is stopped before its trap can run.
+printf -v comando 'exec timeout -k 5 60 %q' "$jogo"
+t new-session -d -x 80 -y 24 "$comando" 2>/dev/null || pular "tmux cannot start here"
 
 # Waits until the screen shows the text (tmux drops the blanks that end a line).
 esperar() {
