@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # Checks the packages the way a user and Debian's tools see them, without installing
 # anything: lintian finds no error or warning in the .deb, the game unpacked from it
-# plays a short session, and each archive holds just what it must.
-# Usage: packaging/conferir_pacotes.sh linux|windows   (after cpack --preset release|windows)
+# plays a short session, its manuals read in both languages, and each archive holds
+# just what it must. `reproduzivel` packages the last commit twice, from clones in two
+# folders, and finds the packages the same to the byte.
+# Usage: packaging/conferir_pacotes.sh linux|windows|web   (after cpack --preset release|windows|web)
+#        packaging/conferir_pacotes.sh reproduzivel
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -37,11 +40,34 @@ conferirLinux() {
     saida=$(printf '1\n3\nMia\nLeo\n2\n42\n42\n\n2\n\n4\n' | "$trabalho/deb/usr/games/adivinhe") || status=$?
     [ "$status" -eq 0 ] || falhar "the game from the .deb ended with status $status"
     grep -qF "1 - Leo | Vencedor | 70 pontos" <<<"$saida" || falhar "the game from the .deb did not play: $saida"
-    man --warnings -l "$trabalho/deb/usr/share/man/man6/adivinhe.6.gz" >/dev/null
-    echo "the game unpacked from the .deb plays, and its manual reads without warnings"
+    local manual
+    for manual in man6 pt/man6; do
+        man --warnings -l "$trabalho/deb/usr/share/man/$manual/adivinhe.6.gz" >/dev/null
+    done
+    echo "the game unpacked from the .deb plays, and its manuals read without warnings"
+    conferirManualEmPortugues "$trabalho/deb/usr/share/man"
 
-    mesmos build/release/adivinhe-1.0.0-Linux.tar.gz \
-        bin/adivinhe share/man/man6/adivinhe.6 share/doc/adivinhe/README.md share/doc/adivinhe/LICENSE
+    mesmos build/release/adivinhe-1.0.0-Linux.tar.gz bin/adivinhe share/man/man6/adivinhe.6 \
+        share/man/pt/man6/adivinhe.6 share/doc/adivinhe/README.md share/doc/adivinhe/LICENSE
+}
+
+# The translation tells the same sections, in the same order, as the English page; and
+# a Portuguese reader gets it from man.
+conferirManualEmPortugues() {
+    local secoes=()
+    for manual in adivinhe.6 adivinhe.pt.6; do
+        secoes+=("$(grep -E '^\.S[HS]' "$manual" | cut -d' ' -f1 | tr '\n' ' ')")
+    done
+    [ "${secoes[0]}" = "${secoes[1]}" ] ||
+        falhar "adivinhe.6 and adivinhe.pt.6 list different sections: ${secoes[0]}/ ${secoes[1]}"
+    if ! locale -a | grep -qix 'pt_BR.utf-*8'; then
+        [ "${CI:-}" != true ] || falhar "the locale pt_BR.UTF-8 is missing, and CI must check the Portuguese manual"
+        echo "no pt_BR.UTF-8 locale here: man not asked for the Portuguese manual"
+        return
+    fi
+    LANG=pt_BR.UTF-8 MANPATH="$1" man adivinhe 2>&1 | grep -q '^NOME' ||
+        falhar "LANG=pt_BR.UTF-8 man adivinhe does not show the Portuguese manual"
+    echo "both manuals tell the same sections, and LANG=pt_BR.UTF-8 man adivinhe shows the Portuguese one"
 }
 
 conferirWindows() {
@@ -55,8 +81,32 @@ conferirWindows() {
     echo "$zip: README.txt and LICENSE.txt end every line in CR LF"
 }
 
+conferirWeb() {
+    mesmos build/web/adivinhe-1.0.0-web.zip adivinhe.html LICENSE.txt LICENSE-xterm.txt LICENSE-addon-fit.txt
+}
+
+# The packages of two builds of one commit, from two folders, seconds apart, differ in nothing.
+conferirReproducao() {
+    local pasta preset pacote
+    for pasta in um "outra pasta"; do
+        git clone --quiet . "$trabalho/$pasta"
+        for preset in release windows; do
+            (cd "$trabalho/$pasta" && cmake --preset "$preset" -DBUILD_TESTING=OFF >/dev/null &&
+                cmake --build --preset "$preset" >/dev/null && cpack --preset "$preset" >/dev/null)
+        done
+        sleep 2
+    done
+    for pacote in release/adivinhe_1.0.0_amd64.deb release/adivinhe-1.0.0-Linux.tar.gz \
+        windows/adivinhe-1.0.0-windows-x86_64.zip; do
+        cmp "$trabalho/um/build/$pacote" "$trabalho/outra pasta/build/$pacote"
+        echo "$(basename "$pacote"): the same to the byte from both folders"
+    done
+}
+
 case "${1:-}" in
     linux) conferirLinux ;;
     windows) conferirWindows ;;
-    *) falhar "usage: $0 linux|windows" ;;
+    web) conferirWeb ;;
+    reproduzivel) conferirReproducao ;;
+    *) falhar "usage: $0 linux|windows|web|reproduzivel" ;;
 esac
