@@ -91,7 +91,7 @@ conferirReproducao() {
     for pasta in um "outra pasta"; do
         git clone --quiet . "$trabalho/$pasta"
         for preset in release windows; do
-            (cd "$trabalho/$pasta" && cmake --preset "$preset" -DBUILD_TESTING=OFF >/dev/null &&
+            (cd "$trabalho/$pasta" && cmake --preset "$preset" -DBUILD_TESTING=OFF --no-warn-unused-cli >/dev/null &&
                 cmake --build --preset "$preset" >/dev/null && cpack --preset "$preset" >/dev/null)
         done
         sleep 2
