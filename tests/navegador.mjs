@@ -14,7 +14,8 @@ export function abrirNavegador() {
 }
 
 // Opens the page and waits for the main menu's question; notes every request made and
-// every message on the browser's console.
+// every message on the browser's console, and how long, by the page's own clock, the
+// question took to appear after the page was opened.
 export async function abrirPagina(navegador, arquivo) {
     const pagina = await navegador.newPage();
     pagina.setDefaultTimeout(10000);
@@ -23,8 +24,7 @@ export async function abrirPagina(navegador, arquivo) {
     pagina.on("console", (mensagem) => ocorrencias.erros.push(`${mensagem.type()}: ${mensagem.text()}`));
     pagina.on("pageerror", (erro) => ocorrencias.erros.push(`pageerror: ${erro.message}`));
     const endereco = pathToFileURL(arquivo).href;
-    const inicio = performance.now();
     await pagina.goto(endereco);
-    await pagina.waitForFunction(() => globalThis.adivinhe?.saida().endsWith("Opcao: "));
-    return { pagina, endereco, ocorrencias, msAteOMenu: performance.now() - inicio };
+    const quando = await pagina.waitForFunction(() => globalThis.adivinhe?.saida().endsWith("Opcao: ") && performance.now());
+    return { pagina, endereco, ocorrencias, msAteOMenu: await quando.jsonValue() };
 }

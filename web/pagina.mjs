@@ -11,21 +11,6 @@ const LINHAS = 24;
 const FIM_DA_ENTRADA = new Uint8Array(0);
 const codificador = new TextEncoder();
 
-const terminal = new Terminal({ convertEol: true, screenReaderMode: true, cols: COLUNAS, rows: LINHAS });
-const ajuste = new FitAddon();
-terminal.loadAddon(ajuste);
-terminal.open(document.getElementById("terminal"));
-const aviso = document.getElementById("aviso");
-const deNovo = document.getElementById("de-novo");
-
-// The window sets the size, never below the 80 by 24 the screens are drawn for.
-function ajustar() {
-    const proposta = ajuste.proposeDimensions();
-    if (proposta) {
-        terminal.resize(Math.max(COLUNAS, proposta.cols), Math.max(LINHAS, proposta.rows));
-    }
-}
-
 // What a terminal in canonical mode does with the keys: echoes them, lets the
 // line be edited until ENTER, and keeps the lines handed over, in order, for the
 // reads, however early they were typed.
@@ -104,20 +89,21 @@ class Teclado {
 }
 
 // One run of the program: a fresh instance of it, as a new process would be,
-// with an empty ranking.
+// with an empty ranking. The instance is made at once, while the page does the rest.
 class Execucao {
     teclado = new Teclado();
     saida = [];
     escritas = 0;
     status = null;
+    #jogo = criarAdivinhe({
+        wasmBinary: programa,
+        lerDoTeclado: (tamanho) => this.teclado.ler(tamanho),
+        temLinhaDigitada: () => this.teclado.temLinha(),
+        escreverNoTerminal: (erro, bytes) => this.#escrever(erro, bytes),
+    });
 
     async rodar() {
-        const jogo = await criarAdivinhe({
-            wasmBinary: programa,
-            lerDoTeclado: (tamanho) => this.teclado.ler(tamanho),
-            temLinhaDigitada: () => this.teclado.temLinha(),
-            escreverNoTerminal: (erro, bytes) => this.#escrever(erro, bytes),
-        });
+        const jogo = await this.#jogo;
         this.status = await jogo.ccall("main", "number", [], [], { async: true });
         return this.status;
     }
@@ -131,29 +117,48 @@ class Execucao {
     }
 }
 
-let execucao = null;
+let execucao = new Execucao();
+
+const terminal = new Terminal({ convertEol: true, screenReaderMode: true, cols: COLUNAS, rows: LINHAS });
+const ajuste = new FitAddon();
+terminal.loadAddon(ajuste);
+terminal.open(document.getElementById("terminal"));
+const aviso = document.getElementById("aviso");
+const deNovo = document.getElementById("de-novo");
+
+// The window sets the size, never below the 80 by 24 the screens are drawn for.
+function ajustar() {
+    const proposta = ajuste.proposeDimensions();
+    if (proposta) {
+        terminal.resize(Math.max(COLUNAS, proposta.cols), Math.max(LINHAS, proposta.rows));
+    }
+}
 
 async function jogar() {
-    terminal.reset();
     aviso.textContent = "";
     deNovo.hidden = true;
-    execucao = new Execucao();
     const status = await execucao.rodar();
     terminal.write(`\r\n[O programa terminou com status ${status}. Tecle ENTER para jogar de novo.]\r\n`);
     aviso.textContent = `O programa terminou com status ${status}.`;
     deNovo.hidden = false;
 }
 
+function jogarDeNovo() {
+    terminal.reset();
+    execucao = new Execucao();
+    jogar();
+}
+
 terminal.onData((dados) => {
     if (execucao.status === null) {
         execucao.teclado.digitar(dados);
     } else if (dados.includes("\r")) {
-        jogar();
+        jogarDeNovo();
     }
 });
 deNovo.addEventListener("click", () => {
     terminal.focus();
-    jogar();
+    jogarDeNovo();
 });
 window.addEventListener("resize", ajustar);
 
