@@ -81,6 +81,7 @@ TEST(LeituraDeNome, PulaBrancosIniciaisEGuardaAte99Caracteres) {
         CasoNome{std::string(99, 'a') + "\nX", std::string(99, 'a'), "X"},
         CasoNome{std::string(100, 'b') + "\nX", std::string(99, 'b'), "X"},
         CasoNome{std::string(300, 'c') + "\nX", std::string(99, 'c'), "X"},
+        CasoNome{std::string("Ana\0Bia\nX", 9), "Ana", "X"},
     };
     for (const CasoNome& caso : casos) {
         SCOPED_TRACE(caso.entrada);
@@ -143,6 +144,17 @@ TEST(Escrita, TextoLongoAtravessaOBufferInteiro) {
     const std::string longo(300000, 'z');
     imprimirLinha(longo);
     EXPECT_EQ(sessao.saida(), longo + "\n");
+}
+
+// What one terminal was left to write never reaches the next.
+TEST(Escrita, OQueFicouParaEscreverNaoPassaAoTerminalSeguinte) {
+    {
+        const Sessao anterior("");
+        imprimirLinha("de outra sessao");
+    }
+    Sessao sessao("");
+    imprimirLinha("desta");
+    EXPECT_EQ(sessao.saida(), "desta\n");
 }
 
 }  // namespace

@@ -37,7 +37,7 @@ const SESSOES = [
         entrada: "1\n3\nMia\nLeo\n1\n37\n37\n\n4\n",
     },
     {
-        nome: "linhas coladas antes das perguntas sao lidas em ordem",
+        nome: "linhas coladas antes das perguntas sao lidas em ordem, e respondidas numa so escrita",
         colar: "1\n3\nMia\nLeo\n1\n37\n",
         passos: ["37\n", "\n", "4\n"],
         entrada: "1\n3\nMia\nLeo\n1\n37\n37\n\n4\n",
@@ -119,6 +119,9 @@ for (const sessao of SESSOES) {
         const { pagina, endereco, ocorrencias } = await abrirPagina(navegador, arquivo);
         if (sessao.colar) {
             await colar(pagina, sessao.colar);
+            await esperarOPrograma(pagina);
+            // The menu, then all that answers the pasted lines.
+            assert.equal(await pagina.evaluate(() => adivinhe.escritas()), 2);
         }
         for (const passo of sessao.passos) {
             await esperarOPrograma(pagina);

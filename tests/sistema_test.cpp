@@ -8,6 +8,8 @@
 #include <unistd.h>
 
 #include <array>
+#include <cerrno>
+#include <ctime>
 #include <cstddef>
 #include <string>
 
@@ -79,7 +81,7 @@ int statusDe(pid_t filho) {
 // Input waiting in the system counts as there to take, so output can wait for
 // more; an empty pipe is a read that would wait.
 TEST(TerminalDoSistema, SabeQuandoUmaLeituraEsperaria) {
-    const DescritorNumCano entrada(STDIN_FILENO, 0);
+    DescritorNumCano entrada(STDIN_FILENO, 0);
     Terminal& terminal = terminalDoSistema();
     EXPECT_TRUE(terminal.leituraEsperaria());
     ASSERT_EQ(write(entrada.outro(), "4\n", 2), 2);
@@ -88,17 +90,29 @@ TEST(TerminalDoSistema, SabeQuandoUmaLeituraEsperaria) {
     EXPECT_EQ(terminal.ler(lido), 2);
     EXPECT_EQ(std::string(lido.data(), 2), "4\n");
     EXPECT_TRUE(terminal.leituraEsperaria());
+    // At the end of the input, an errno left from before is no "not now".
+    entrada.fecharOutro();
+    errno = EAGAIN;
+    EXPECT_EQ(terminal.ler(lido), 0);
 }
 
-// A descriptor left non-blocking answers "not now": the terminal waits for it.
+double segundosDeProcessador() {
+    return static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
+}
+
+// A descriptor left non-blocking answers "not now": the terminal waits for it,
+// asleep, not asking again and again.
 TEST(TerminalDoSistema, EsperaPorUmaEntradaNaoBloqueante) {
+    constexpr int ESPERA_US = 200000;
     const DescritorNumCano entrada(STDIN_FILENO, O_NONBLOCK);
     const pid_t filho = emOutroProcesso([&entrada] {
-        usleep(100000);
+        usleep(ESPERA_US);
         return write(entrada.outro(), "7\n", 2) == 2 ? 0 : 1;
     });
     std::array<char, 8> lido{};
+    const double antes = segundosDeProcessador();
     EXPECT_EQ(terminalDoSistema().ler(lido), 2);
+    EXPECT_LT(segundosDeProcessador() - antes, ESPERA_US / 2 / 1e6);
     EXPECT_EQ(std::string(lido.data(), 2), "7\n");
     EXPECT_EQ(statusDe(filho), 0);
 }

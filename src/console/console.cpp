@@ -199,17 +199,12 @@ void relatarFalha(const FalhaDoSistema& falha) {
                                                 : "adivinhe: erro ao escrever a saida",
         falha.causa != 0 ? ": " : "",
         falha.causa != 0 ? std::strerror(falha.causa) : "",
+        "\n",
     };
-    std::array<char, 256> linha{};
-    std::size_t tamanho = 0;
-    for (const std::string_view parte : partes) {
-        const std::size_t cabe = std::min(parte.size(), linha.size() - 1 - tamanho);
-        std::memcpy(linha.data() + tamanho, parte.data(), cabe);
-        tamanho += cabe;
-    }
-    linha[tamanho++] = '\n';
     try {
-        escreverTudo(Terminal::Destino::erro, {linha.data(), tamanho});
+        for (const std::string_view parte : partes) {
+            escreverTudo(Terminal::Destino::erro, parte);
+        }
     } catch (const FalhaDoSistema&) {
         // When standard error fails too, nothing is left to tell it to.
     }
