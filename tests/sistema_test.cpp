@@ -9,8 +9,8 @@
 
 #include <array>
 #include <cerrno>
-#include <ctime>
 #include <cstddef>
+#include <ctime>
 #include <string>
 
 namespace {
