@@ -16,6 +16,7 @@ static_assert(std::numeric_limits<int>::digits == 31, "numbers are signed 32-bit
 
 namespace {
 
+// What a read gives at the end of the input: no byte has this value.
 constexpr int FIM = -1;
 
 Terminal* terminalEmUso = nullptr;
