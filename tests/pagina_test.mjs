@@ -100,6 +100,14 @@ function esperarOPrograma(pagina) {
     return pagina.waitForFunction(() => adivinhe.esperando() || adivinhe.status() !== null);
 }
 
+// Types each step once the program waits for it, as a person answers each question.
+async function responder(pagina, passos) {
+    for (const passo of passos) {
+        await esperarOPrograma(pagina);
+        await digitar(pagina, passo);
+    }
+}
+
 // Every line the terminal holds, the scrollback included, once it has drawn all it was given.
 function linhasDoTerminal(pagina) {
     return pagina.evaluate(async () => {
@@ -109,7 +117,7 @@ function linhasDoTerminal(pagina) {
     });
 }
 
-async function conferirSemRedeNemErros(ocorrencias, endereco) {
+function conferirSemRedeNemErros(ocorrencias, endereco) {
     assert.deepEqual(ocorrencias.pedidos, [endereco]);
     assert.deepEqual(ocorrencias.erros, []);
 }
@@ -123,15 +131,12 @@ for (const sessao of SESSOES) {
             // The menu, then all that answers the pasted lines.
             assert.equal(await pagina.evaluate(() => adivinhe.escritas()), 2);
         }
-        for (const passo of sessao.passos) {
-            await esperarOPrograma(pagina);
-            await digitar(pagina, passo);
-        }
+        await responder(pagina, sessao.passos);
         await pagina.waitForFunction(() => adivinhe.status() !== null);
         const esperado = executarNativo(sessao.entrada);
         assert.equal(await pagina.evaluate(() => adivinhe.saida()), esperado.saida);
         assert.equal(await pagina.evaluate(() => adivinhe.status()), esperado.status);
-        await conferirSemRedeNemErros(ocorrencias, endereco);
+        conferirSemRedeNemErros(ocorrencias, endereco);
         await pagina.close();
     });
 }
@@ -141,16 +146,13 @@ for (const sessao of SESSOES) {
 test("a tela do menu chega numa so escrita, e o numero do mestre sai da rolagem", async () => {
     const { pagina, endereco, ocorrencias } = await abrirPagina(navegador, arquivo);
     assert.equal(await pagina.evaluate(() => adivinhe.escritas()), 1);
-    for (const passo of ["1\n", "3\n", "Mia\n", "Leo\n", "1\n", ...Array(40).fill("370\n"), "37\n"]) {
-        await esperarOPrograma(pagina);
-        await digitar(pagina, passo);
-    }
+    await responder(pagina, ["1\n", "3\n", "Mia\n", "Leo\n", "1\n", ...Array(40).fill("370\n"), "37\n"]);
     await esperarOPrograma(pagina);
     const linhas = await linhasDoTerminal(pagina);
     assert.ok(linhas.some((linha) => linha.startsWith("Palpite:")), linhas.join("\n"));
     assert.ok(!linhas.some((linha) => linha.includes("37")), linhas.join("\n"));
     assert.equal(linhas.length, await pagina.evaluate(() => adivinhe.terminal.rows));
-    await conferirSemRedeNemErros(ocorrencias, endereco);
+    conferirSemRedeNemErros(ocorrencias, endereco);
     await pagina.close();
 });
 
@@ -158,16 +160,12 @@ test("a tela do menu chega numa so escrita, e o numero do mestre sai da rolagem"
 // a new run, on ENTER, starts with an empty ranking, as a new process would.
 test("Solo ganho por busca binaria, e uma nova execucao com o ranking vazio", async () => {
     const { pagina, endereco, ocorrencias } = await abrirPagina(navegador, arquivo);
-    for (const passo of ["1\n", "1\n", "Ana\n", "1\n"]) {
-        await esperarOPrograma(pagina);
-        await digitar(pagina, passo);
-    }
+    await responder(pagina, ["1\n", "1\n", "Ana\n", "1\n"]);
     let [menor, maior] = [1, 50];
     for (let palpites = 1; ; ++palpites) {
         assert.ok(palpites <= 6, "a binary search over 1..50 needs at most 6 guesses");
         const palpite = Math.floor((menor + maior) / 2);
-        await esperarOPrograma(pagina);
-        await digitar(pagina, `${palpite}\n`);
+        await responder(pagina, [`${palpite}\n`]);
         await esperarOPrograma(pagina);
         const tela = (await linhasDoTerminal(pagina)).join("\n");
         if (tela.includes("Voce acertou!")) {
@@ -181,10 +179,7 @@ test("Solo ganho por busca binaria, e uma nova execucao com o ranking vazio", as
         }
         await digitar(pagina, "\n");
     }
-    for (const passo of ["\n", "2\n", "\n", "4\n"]) {
-        await esperarOPrograma(pagina);
-        await digitar(pagina, passo);
-    }
+    await responder(pagina, ["\n", "2\n", "\n", "4\n"]);
     await pagina.waitForFunction(() => adivinhe.status() === 0);
     assert.match(await pagina.evaluate(() => adivinhe.saida()), /1 - Ana \| Vencedor \| \d+ pontos\n/);
     await digitar(pagina, "\n");
@@ -192,6 +187,6 @@ test("Solo ganho por busca binaria, e uma nova execucao com o ranking vazio", as
     await digitar(pagina, "2\n");
     await pagina.waitForFunction(() => adivinhe.saida().endsWith("ENTER para voltar..."));
     assert.match(await pagina.evaluate(() => adivinhe.saida()), /Nenhum jogador ainda\./);
-    await conferirSemRedeNemErros(ocorrencias, endereco);
+    conferirSemRedeNemErros(ocorrencias, endereco);
     await pagina.close();
 });
