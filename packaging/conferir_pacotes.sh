@@ -2,8 +2,9 @@
 # Checks the packages the way a user and Debian's tools see them, without installing
 # anything: lintian finds no error or warning in the .deb, the game unpacked from it
 # plays a short session, its manuals read in both languages, and each archive holds
-# just what it must. `reproduzivel` packages the last commit twice, from clones in two
-# folders, and finds the packages the same to the byte.
+# just what it must, the players' guide of each .zip in its encoding and line ends.
+# `reproduzivel` packages the last commit twice, from clones in two folders, and finds
+# the packages the same to the byte.
 # Usage: packaging/conferir_pacotes.sh linux|windows|web   (after cpack --preset release|windows|web)
 #        packaging/conferir_pacotes.sh reproduzivel
 set -euo pipefail
@@ -70,19 +71,44 @@ conferirManualEmPortugues() {
     echo "both manuals tell the same sections, and LANG=pt_BR.UTF-8 man adivinhe shows the Portuguese one"
 }
 
+# The players' guide tells the levels as the rules screen does, from the same table.
+conferirNiveis() {
+    local nivel
+    while read -r nivel; do
+        grep -qF "$nivel" "$1" || falhar "$1 does not tell the level as the rules screen does: $nivel"
+    done < <(sed -nE 's/^ *\{"([A-Za-z]+)", ([0-9]+), ([0-9]+)\},$/\1: 1 a \2 - \3 vidas/p' src/game/jogo.hpp)
+    echo "$(basename "$1"): tells the three levels as the rules screen does"
+}
+
+# Unpacks a .zip into a folder of its own and prints that folder's one subfolder.
+desempacotar() {
+    mkdir "$trabalho/$2"
+    (cd "$trabalho/$2" && cmake -E tar xf "$OLDPWD/$1")
+    echo "$trabalho/$2"/*
+}
+
 conferirWindows() {
-    local zip=build/windows/adivinhe-1.0.0-windows-x86_64.zip
-    mesmos "$zip" adivinhe.exe README.txt LICENSE.txt
-    (cd "$trabalho" && cmake -E tar xf "$OLDPWD/$zip")
-    local texto
-    for texto in "$trabalho"/*/README.txt "$trabalho"/*/LICENSE.txt; do
+    local zip=build/windows/adivinhe-1.0.0-windows-x86_64.zip pasta texto
+    mesmos "$zip" adivinhe.exe LEIAME.txt LICENSE.txt
+    pasta=$(desempacotar "$zip" windows)
+    for texto in "$pasta/LEIAME.txt" "$pasta/LICENSE.txt"; do
         [ "$(grep -c $'\r$' "$texto")" -eq "$(wc -l <"$texto")" ] || falhar "$texto has lines that do not end in CR LF"
     done
-    echo "$zip: README.txt and LICENSE.txt end every line in CR LF"
+    [ "$(head -c 3 "$pasta/LEIAME.txt")" = $'\xef\xbb\xbf' ] || falhar "$zip: LEIAME.txt lacks the UTF-8 byte-order mark"
+    iconv -f UTF-8 -t UTF-8 "$pasta/LEIAME.txt" >/dev/null || falhar "$zip: LEIAME.txt is not UTF-8"
+    echo "$zip: LEIAME.txt and LICENSE.txt end every line in CR LF; LEIAME.txt is UTF-8 with a byte-order mark"
+    conferirNiveis "$pasta/LEIAME.txt"
 }
 
 conferirWeb() {
-    mesmos build/web/adivinhe-1.0.0-web.zip adivinhe.html LICENSE.txt LICENSE-xterm.txt LICENSE-addon-fit.txt
+    local zip=build/web/adivinhe-1.0.0-web.zip pasta
+    mesmos "$zip" adivinhe.html LEIAME.txt LICENSE.txt LICENSE-xterm.txt LICENSE-addon-fit.txt
+    pasta=$(desempacotar "$zip" web)
+    ! grep -q $'\r' "$pasta/LEIAME.txt" || falhar "$zip: LEIAME.txt has CR LF line ends"
+    [ "$(head -c 3 "$pasta/LEIAME.txt")" != $'\xef\xbb\xbf' ] || falhar "$zip: LEIAME.txt has a byte-order mark"
+    iconv -f UTF-8 -t UTF-8 "$pasta/LEIAME.txt" >/dev/null || falhar "$zip: LEIAME.txt is not UTF-8"
+    echo "$zip: LEIAME.txt is plain UTF-8, with LF line ends"
+    conferirNiveis "$pasta/LEIAME.txt"
 }
 
 # The packages of two builds of one commit, from two folders, seconds apart, differ in nothing.
@@ -90,14 +116,15 @@ conferirReproducao() {
     local pasta preset pacote
     for pasta in um "outra pasta"; do
         git clone --quiet . "$trabalho/$pasta"
-        for preset in release windows; do
+        (cd "$trabalho/$pasta" && npm ci --prefer-offline --no-audit --no-fund --silent)
+        for preset in release windows web; do
             (cd "$trabalho/$pasta" && cmake --preset "$preset" -DBUILD_TESTING=OFF --no-warn-unused-cli >/dev/null &&
                 cmake --build --preset "$preset" >/dev/null && cpack --preset "$preset" >/dev/null)
         done
         sleep 2
     done
     for pacote in release/adivinhe_1.0.0_amd64.deb release/adivinhe-1.0.0-Linux.tar.gz \
-        windows/adivinhe-1.0.0-windows-x86_64.zip; do
+        windows/adivinhe-1.0.0-windows-x86_64.zip web/adivinhe-1.0.0-web.zip; do
         cmp "$trabalho/um/build/$pacote" "$trabalho/outra pasta/build/$pacote"
         echo "$(basename "$pacote"): the same to the byte from both folders"
     done

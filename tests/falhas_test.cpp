@@ -102,6 +102,7 @@ TEST(Falhas, EncerramComStatus2EUmaLinhaNoErroPadrao) {
         } else {
             EXPECT_TRUE(erro.starts_with(caso.erro)) << erro;
             EXPECT_EQ(erro.find('\n'), erro.size() - 1) << erro;
+            EXPECT_EQ(r.terminal.escritasDeErro, 1);
         }
         EXPECT_FALSE(r.terminal.usadoDepoisDeFalharAEscrita);
     }

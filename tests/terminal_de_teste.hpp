@@ -34,6 +34,7 @@ public:
     std::string saida;
     std::string erro;
     int escritas = 0;
+    int escritasDeErro = 0;
     bool falhou = false;
     bool usadoDepoisDeFalharAEscrita = false;
     // What standard output held when the program began each block, or met the end.
@@ -69,6 +70,7 @@ public:
 
     std::ptrdiff_t escrever(Destino destino, std::span<const char> dados) override {
         if (destino == Destino::erro) {
+            ++escritasDeErro;
             erro.append(dados.data(), dados.size());
             return static_cast<std::ptrdiff_t>(dados.size());
         }

@@ -193,19 +193,25 @@ void pausar(std::string_view aviso) {
     }
 }
 
-// One line, in one write.
+// One line, in one write, so that nothing another process writes to the same
+// place can cut it in two. A reason too long for the line is cut short instead.
 void relatarFalha(const FalhaDoSistema& falha) {
-    const std::string_view partes[] = {
-        falha.em == FalhaDoSistema::Em::leitura ? "adivinhe: erro ao ler a entrada"
-                                                : "adivinhe: erro ao escrever a saida",
-        falha.causa != 0 ? ": " : "",
-        falha.causa != 0 ? std::strerror(falha.causa) : "",
-        "\n",
+    std::array<char, 256> linha{};
+    std::size_t tamanho = 0;
+    const auto juntar = [&](std::string_view parte) {
+        const std::size_t cabe = std::min(parte.size(), linha.size() - 1 - tamanho);
+        std::memcpy(linha.data() + tamanho, parte.data(), cabe);
+        tamanho += cabe;
     };
+    juntar(falha.em == FalhaDoSistema::Em::leitura ? "adivinhe: erro ao ler a entrada"
+                                                   : "adivinhe: erro ao escrever a saida");
+    if (falha.causa != 0) {
+        juntar(": ");
+        juntar(std::strerror(falha.causa));
+    }
+    linha[tamanho++] = '\n';
     try {
-        for (const std::string_view parte : partes) {
-            escreverTudo(Terminal::Destino::erro, parte);
-        }
+        escreverTudo(Terminal::Destino::erro, {linha.data(), tamanho});
     } catch (const FalhaDoSistema&) {
         // When standard error fails too, nothing is left to tell it to.
     }
