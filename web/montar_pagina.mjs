@@ -6,13 +6,14 @@ import { build } from "esbuild";
 import { createHash } from "node:crypto";
 import { readFileSync, writeFileSync } from "node:fs";
 import { createRequire } from "node:module";
+import { fileURLToPath } from "node:url";
 
 const [jogo, destino] = process.argv.slice(2);
 const aqui = new URL(".", import.meta.url);
 const require = createRequire(import.meta.url);
 
 const { outputFiles } = await build({
-    entryPoints: [new URL("pagina.mjs", aqui).pathname],
+    entryPoints: [fileURLToPath(new URL("pagina.mjs", aqui))],
     alias: { "adivinhe-jogo": jogo, "adivinhe-wasm": jogo.replace(/\.mjs$/, ".wasm") },
     loader: { ".wasm": "binary" },
     bundle: true,
