@@ -94,7 +94,8 @@ conferirWindows() {
     for texto in "$pasta/LEIAME.txt" "$pasta/LICENSE.txt"; do
         [ "$(grep -c $'\r$' "$texto")" -eq "$(wc -l <"$texto")" ] || falhar "$texto has lines that do not end in CR LF"
     done
-    [ "$(head -c 3 "$pasta/LEIAME.txt")" = $'\xef\xbb\xbf' ] || falhar "$zip: LEIAME.txt lacks the UTF-8 byte-order mark"
+    [ "$(head -c 3 "$pasta/LEIAME.txt")" = $'\xef\xbb\xbf' ] ||
+        falhar "$zip: LEIAME.txt lacks the UTF-8 byte-order mark"
     iconv -f UTF-8 -t UTF-8 "$pasta/LEIAME.txt" >/dev/null || falhar "$zip: LEIAME.txt is not UTF-8"
     echo "$zip: LEIAME.txt and LICENSE.txt end every line in CR LF; LEIAME.txt is UTF-8 with a byte-order mark"
     conferirNiveis "$pasta/LEIAME.txt"

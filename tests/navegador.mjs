@@ -1,30 +1,83 @@
-// Debian's Chromium, headless, driven by puppeteer-core, and the page opened in it
-// from the disk. Shared by the browser test and the page's benchmark.
-import puppeteer from "puppeteer-core";
-import { pathToFileURL } from "node:url";
+// The browsers the page is tested in, and what is done in any of them: open the
+// page, wait for the program, type into it, and note the requests made and the
+// errors met. What differs between drivers is in one small adapter each:
+// motor_puppeteer.mjs (Chromium, Firefox) and motor_webdriver.mjs (WebKit).
+// Shared by the browser test and the page's benchmark.
+import { existsSync, readFileSync } from "node:fs";
+import { createServer } from "node:http";
+import { abrirComPuppeteer } from "./motor_puppeteer.mjs";
+import { abrirComWebDriver, XVFB } from "./motor_webdriver.mjs";
 
-export function abrirNavegador() {
-    const argumentos = ["--disable-gpu", "--no-first-run", "--disable-background-networking",
-        "--disable-component-update", "--disable-sync"];
-    // Chromium's sandbox cannot start as root.
-    if (process.getuid?.() === 0) {
-        argumentos.push("--no-sandbox");
-    }
-    return puppeteer.launch({ executablePath: "/usr/bin/chromium", headless: true, args: argumentos });
+export const MOTORES = {
+    chromium: {
+        nome: "Chromium",
+        precisa: { "/usr/bin/chromium": "chromium" },
+        abrir: () => abrirComPuppeteer("chrome", "/usr/bin/chromium"),
+    },
+    firefox: {
+        nome: "Firefox",
+        precisa: { "/usr/bin/firefox-esr": "firefox-esr" },
+        abrir: () => abrirComPuppeteer("firefox", "/usr/bin/firefox-esr"),
+    },
+    webkit: {
+        nome: "WebKit",
+        precisa: { "/usr/bin/WebKitWebDriver": "webkit2gtk-driver", [XVFB]: "xvfb" },
+        abrir: abrirComWebDriver,
+    },
+};
+
+// The Debian packages an engine lacks here: none when it can run.
+export function pacotesQueFaltam(motor) {
+    return Object.entries(motor.precisa).filter(([arquivo]) => !existsSync(arquivo)).map(([, pacote]) => pacote);
 }
 
-// Opens the page and waits for the main menu's question; notes every request made and
-// every message on the browser's console, and how long, by the page's own clock, the
-// question took to appear after the page was opened.
-export async function abrirPagina(navegador, arquivo) {
-    const pagina = await navegador.newPage();
-    pagina.setDefaultTimeout(10000);
-    const ocorrencias = { pedidos: [], erros: [] };
-    pagina.on("request", (pedido) => ocorrencias.pedidos.push(pedido.url()));
-    pagina.on("console", (mensagem) => ocorrencias.erros.push(`${mensagem.type()}: ${mensagem.text()}`));
-    pagina.on("pageerror", (erro) => ocorrencias.erros.push(`pageerror: ${erro.message}`));
-    const endereco = pathToFileURL(arquivo).href;
-    await pagina.goto(endereco);
-    const quando = await pagina.waitForFunction(() => globalThis.adivinhe?.saida().endsWith("Opcao: ") && performance.now());
-    return { pagina, endereco, ocorrencias, msAteOMenu: await quando.jsonValue() };
+// Errors the page meets, recorded from inside it: an engine whose driver reports
+// no console messages has these at least. Installed once the page has loaded.
+function registrarErros() {
+    const erros = (globalThis.errosVistosPeloTeste = []);
+    addEventListener("error", (e) => erros.push(`error: ${e.message ?? e.target?.outerHTML}`), true);
+    addEventListener("unhandledrejection", (e) => erros.push(`unhandledrejection: ${e.reason}`));
+    document.addEventListener("securitypolicyviolation",
+        (e) => erros.push(`csp: ${e.violatedDirective} ${e.blockedURI}`));
+}
+
+// Opens the page and waits for the main menu's question; returns how long, by the
+// page's own clock, the question took to appear after the page was opened.
+export async function abrirPagina(navegador, endereco, opcoes = {}) {
+    const aba = await navegador.abrirAba(opcoes);
+    await aba.ir(endereco);
+    await aba.avaliar(registrarErros);
+    const msAteOMenu = await aba.esperar(() => globalThis.adivinhe?.saida().endsWith("Opcao: ") && performance.now());
+    return { aba, msAteOMenu };
+}
+
+// What the page records of itself: the errors above, and every resource it loaded.
+export function ocorrenciasNaPagina(aba) {
+    return aba.avaliar(() => ({
+        erros: globalThis.errosVistosPeloTeste,
+        recursos: performance.getEntriesByType("resource").map((r) => r.name),
+    }));
+}
+
+// The page on http://127.0.0.1, as any static host serves it; notes every request.
+export async function servirPagina(arquivo) {
+    const conteudo = readFileSync(arquivo);
+    const pedidos = [];
+    const servidor = createServer((pedido, resposta) => {
+        pedidos.push(pedido.url);
+        if (pedido.url === "/") {
+            resposta.writeHead(200, { "content-type": "text/html; charset=utf-8" }).end(conteudo);
+        } else {
+            resposta.writeHead(404).end();
+        }
+    });
+    await new Promise((pronto) => servidor.listen(0, "127.0.0.1", pronto));
+    return {
+        endereco: `http://127.0.0.1:${servidor.address().port}/`,
+        pedidos,
+        fechar: () => {
+            servidor.closeAllConnections();
+            return new Promise((fechado) => servidor.close(fechado));
+        },
+    };
 }

@@ -1,0 +1,118 @@
+// Chromium and Firefox, Debian's own, driven by puppeteer-core: Chromium over its
+// DevTools protocol, Firefox over WebDriver BiDi. Nothing is downloaded. In
+// Chromium a tab can have a screen of a given size, and be a phone's: a touch
+// screen, tapped by finger, whose keyboard sends what Android's keyboards send.
+import puppeteer from "puppeteer-core";
+
+export async function abrirComPuppeteer(browser, executablePath) {
+    const args = [];
+    if (browser === "chrome") {
+        args.push("--disable-gpu", "--no-first-run", "--disable-background-networking", "--disable-component-update",
+            "--disable-sync");
+        // Chromium's sandbox cannot start as root.
+        if (process.getuid?.() === 0) {
+            args.push("--no-sandbox");
+        }
+    }
+    const navegador = await puppeteer.launch({ browser, executablePath, headless: true, args });
+    return {
+        abrirAba: async (opcoes) => new AbaDoPuppeteer(await navegador.newPage(), browser, opcoes),
+        fechar: () => navegador.close(),
+    };
+}
+
+class AbaDoPuppeteer {
+    pedidos = [];
+    erros = [];
+    #pagina;
+    #chromium;
+    #cdp = null;
+
+    constructor(pagina, browser, { tela } = {}) {
+        this.#pagina = pagina;
+        this.tela = tela;
+        this.#chromium = browser === "chrome";
+        // Firefox hands a ClipboardEvent made by a script no data.
+        this.colaPorEvento = this.#chromium;
+        pagina.setDefaultTimeout(10000);
+        pagina.on("request", (pedido) => this.pedidos.push(pedido.url()));
+        pagina.on("console", (mensagem) => this.erros.push(`${mensagem.type()}: ${mensagem.text()}`));
+        pagina.on("pageerror", (erro) => this.erros.push(`pageerror: ${erro.message}`));
+    }
+
+    async ir(endereco) {
+        if (this.tela) {
+            await this.redimensionar(this.tela);
+        }
+        await this.#pagina.goto(endereco);
+    }
+
+    avaliar(funcao, ...args) {
+        return this.#pagina.evaluate(funcao, ...args);
+    }
+
+    async esperar(funcao, ...args) {
+        return (await this.#pagina.waitForFunction(funcao, {}, ...args)).jsonValue();
+    }
+
+    async teclar(tecla) {
+        const teclado = this.#pagina.keyboard;
+        if (tecla === "Control+D") {
+            await teclado.down("Control");
+            await teclado.press("KeyD");
+            await teclado.up("Control");
+        } else if (tecla.length > 1) {
+            await teclado.press(tecla);
+        } else if (tecla <= "~" || !this.#chromium) {
+            await teclado.type(tecla);
+        } else {
+            // A key of its own, as on a keyboard that has it, not text put in by an input method.
+            await this.#enviar("Input.dispatchKeyEvent", { type: "keyDown", key: tecla, text: tecla });
+            await this.#enviar("Input.dispatchKeyEvent", { type: "keyUp", key: tecla });
+        }
+    }
+
+    fechar() {
+        return this.#pagina.close();
+    }
+
+    // A screen of so many CSS px; a touch screen is a phone's, of twice the pixel density.
+    redimensionar({ largura, altura, toque }) {
+        return this.#pagina.setViewport({ width: largura, height: altura, isMobile: toque, hasTouch: toque,
+            deviceScaleFactor: toque ? 2 : 1 });
+    }
+
+    async tocar(seletor) {
+        const caixa = await (await this.#pagina.$(seletor)).boundingBox();
+        await this.#pagina.touchscreen.tap(caixa.x + caixa.width / 2, caixa.y + caixa.height / 2);
+    }
+
+    // As Android's keyboards commit a character, or delete one: a key whose code is
+    // 229, then the text put in as by an input method, in the same moment or a little
+    // after (both happen); the deletion is the editing command a delete key runs.
+    async teclarNoAparelho(caractere, { mesmoMomento }) {
+        const tecla = { windowsVirtualKeyCode: 229, key: "Unidentified" };
+        const baixar = this.#enviar("Input.dispatchKeyEvent", { type: "rawKeyDown", ...tecla });
+        if (!mesmoMomento) {
+            await baixar;
+        }
+        await Promise.all([baixar, caractere === "\x7f" ? this.avaliar(() => document.execCommand("delete"))
+            : this.#enviar("Input.insertText", { text: caractere })]);
+        await this.#enviar("Input.dispatchKeyEvent", { type: "keyUp", ...tecla });
+    }
+
+    // A word composed from a keyboard's suggestions, then committed.
+    async comporNoAparelho(palavra, pausa) {
+        for (let i = 1; i <= palavra.length; ++i) {
+            const composicao = { text: palavra.slice(0, i), selectionStart: i, selectionEnd: i };
+            await this.#enviar("Input.imeSetComposition", composicao);
+            await pausa();
+        }
+        await this.#enviar("Input.insertText", { text: palavra });
+    }
+
+    async #enviar(comando, parametros) {
+        this.#cdp ??= await this.#pagina.createCDPSession();
+        return this.#cdp.send(comando, parametros);
+    }
+}
