@@ -12,6 +12,7 @@ const verificar = argumentos.includes("--verificar");
 const arquivo = argumentos.find((a) => !a.startsWith("--")) ?? "build/web/adivinhe.html";
 const ORCAMENTO = { bruto: 600_000, comprimido: 170_000 };
 
+const endereco = pathToFileURL(arquivo).href;
 const conteudo = readFileSync(arquivo);
 const bruto = conteudo.length;
 const comprimido = gzipSync(conteudo, { level: 9 }).length;
@@ -29,7 +30,7 @@ for (const motor of Object.values(MOTORES)) {
     const tempos = [];
     let escritas = 0;
     for (let i = 0; i < 5; ++i) {
-        const { aba, msAteOMenu } = await abrirPagina(navegador, pathToFileURL(arquivo).href);
+        const { aba, msAteOMenu } = await abrirPagina(navegador, endereco);
         tempos.push(msAteOMenu);
         escritas = await aba.avaliar(() => adivinhe.escritas());
         await aba.fechar();

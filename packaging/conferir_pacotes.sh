@@ -71,13 +71,14 @@ conferirManualEmPortugues() {
     echo "both manuals tell the same sections, and LANG=pt_BR.UTF-8 man adivinhe shows the Portuguese one"
 }
 
-# The players' guide tells the levels as the rules screen does, from the same table.
-conferirNiveis() {
+# The players' guide is UTF-8, and tells the levels as the rules screen does, from the same table.
+conferirGuia() {
     local nivel
+    iconv -f UTF-8 -t UTF-8 "$1" >/dev/null || falhar "$1 is not UTF-8"
     while read -r nivel; do
         grep -qF "$nivel" "$1" || falhar "$1 does not tell the level as the rules screen does: $nivel"
     done < <(sed -nE 's/^ *\{"([A-Za-z]+)", ([0-9]+), ([0-9]+)\},$/\1: 1 a \2 - \3 vidas/p' src/game/jogo.hpp)
-    echo "$(basename "$1"): tells the three levels as the rules screen does"
+    echo "$(basename "$1"): UTF-8, and tells the three levels as the rules screen does"
 }
 
 # Unpacks a .zip into a folder of its own and prints that folder's one subfolder.
@@ -96,9 +97,8 @@ conferirWindows() {
     done
     [ "$(head -c 3 "$pasta/LEIAME.txt")" = $'\xef\xbb\xbf' ] ||
         falhar "$zip: LEIAME.txt lacks the UTF-8 byte-order mark"
-    iconv -f UTF-8 -t UTF-8 "$pasta/LEIAME.txt" >/dev/null || falhar "$zip: LEIAME.txt is not UTF-8"
-    echo "$zip: LEIAME.txt and LICENSE.txt end every line in CR LF; LEIAME.txt is UTF-8 with a byte-order mark"
-    conferirNiveis "$pasta/LEIAME.txt"
+    echo "$zip: LEIAME.txt and LICENSE.txt end every line in CR LF; LEIAME.txt has a UTF-8 byte-order mark"
+    conferirGuia "$pasta/LEIAME.txt"
 }
 
 conferirWeb() {
@@ -107,9 +107,8 @@ conferirWeb() {
     pasta=$(desempacotar "$zip" web)
     ! grep -q $'\r' "$pasta/LEIAME.txt" || falhar "$zip: LEIAME.txt has CR LF line ends"
     [ "$(head -c 3 "$pasta/LEIAME.txt")" != $'\xef\xbb\xbf' ] || falhar "$zip: LEIAME.txt has a byte-order mark"
-    iconv -f UTF-8 -t UTF-8 "$pasta/LEIAME.txt" >/dev/null || falhar "$zip: LEIAME.txt is not UTF-8"
-    echo "$zip: LEIAME.txt is plain UTF-8, with LF line ends"
-    conferirNiveis "$pasta/LEIAME.txt"
+    echo "$zip: LEIAME.txt has LF line ends and no byte-order mark"
+    conferirGuia "$pasta/LEIAME.txt"
 }
 
 # The packages of two builds of one commit, from two folders, seconds apart, differ in nothing.

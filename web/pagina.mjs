@@ -7,7 +7,7 @@ import { Terminal } from "@xterm/xterm";
 import criarAdivinhe from "adivinhe-jogo";
 import programa from "adivinhe-wasm";
 import { DisciplinaDeLinha } from "./disciplina.mjs";
-import { acompanharATela } from "./tamanho.mjs";
+import { acompanharATela, toque } from "./tamanho.mjs";
 import { receberTextoDoAparelho } from "./teclado_do_aparelho.mjs";
 import { ligarTecladoNumerico } from "./teclado_numerico.mjs";
 
@@ -80,7 +80,7 @@ receberTextoDoAparelho(terminal, elementoDoTerminal, receber);
 ligarTecladoNumerico(document.getElementById("teclado"), receber);
 // On a touch screen the focus would open the phone's keyboard over the keypad.
 deNovo.addEventListener("click", () => {
-    if (!matchMedia("(pointer: coarse)").matches) {
+    if (!toque.matches) {
         terminal.focus();
     }
     jogarDeNovo();

@@ -5,7 +5,7 @@
 // page shrinks to what is left, and the line being typed stays in view.
 const LETRA_NO_TOQUE = 14;
 const LETRA = 15;
-const toque = matchMedia("(pointer: coarse)");
+export const toque = matchMedia("(pointer: coarse)");
 
 export function acompanharATela(terminal, ajuste, elemento) {
     let pedido = 0;
