@@ -103,7 +103,7 @@ conferirWindows() {
 
 conferirWeb() {
     local zip=build/web/adivinhe-1.0.0-web.zip pasta
-    mesmos "$zip" adivinhe.html LEIAME.txt LICENSE.txt LICENSE-xterm.txt LICENSE-addon-fit.txt
+    mesmos "$zip" adivinhe.html LEIAME.txt LICENSE.txt
     pasta=$(desempacotar "$zip" web)
     ! grep -q $'\r' "$pasta/LEIAME.txt" || falhar "$zip: LEIAME.txt has CR LF line ends"
     [ "$(head -c 3 "$pasta/LEIAME.txt")" != $'\xef\xbb\xbf' ] || falhar "$zip: LEIAME.txt has a byte-order mark"

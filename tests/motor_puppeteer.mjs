@@ -25,24 +25,27 @@ class AbaDoPuppeteer {
     pedidos = [];
     erros = [];
     #pagina;
-    #chromium;
     #cdp = null;
 
-    constructor(pagina, browser, { tela } = {}) {
+    constructor(pagina, browser, { tela, lentidao } = {}) {
         this.#pagina = pagina;
         this.tela = tela;
-        this.#chromium = browser === "chrome";
+        this.lentidao = lentidao;
         // Firefox hands a ClipboardEvent made by a script no data.
-        this.colaPorEvento = this.#chromium;
+        this.colaPorEvento = browser === "chrome";
         pagina.setDefaultTimeout(10000);
         pagina.on("request", (pedido) => this.pedidos.push(pedido.url()));
         pagina.on("console", (mensagem) => this.erros.push(`${mensagem.type()}: ${mensagem.text()}`));
         pagina.on("pageerror", (erro) => this.erros.push(`pageerror: ${erro.message}`));
     }
 
+    // A CPU so many times slower, as a phone's, is Chromium's alone.
     async ir(endereco) {
         if (this.tela) {
             await this.redimensionar(this.tela);
+        }
+        if (this.lentidao) {
+            await this.#pagina.emulateCPUThrottling(this.lentidao);
         }
         await this.#pagina.goto(endereco);
     }
@@ -51,24 +54,25 @@ class AbaDoPuppeteer {
         return this.#pagina.evaluate(funcao, ...args);
     }
 
+    // Runs a script's source in the page, as the page's own policy would not let it.
+    injetar(codigo) {
+        return this.#pagina.evaluate(codigo);
+    }
+
     async esperar(funcao, ...args) {
         return (await this.#pagina.waitForFunction(funcao, {}, ...args)).jsonValue();
     }
 
     async teclar(tecla) {
         const teclado = this.#pagina.keyboard;
-        if (tecla === "Control+D") {
+        if (tecla.startsWith("Control+")) {
             await teclado.down("Control");
-            await teclado.press("KeyD");
+            await teclado.press(`Key${tecla.at(-1)}`);
             await teclado.up("Control");
         } else if (tecla.length > 1) {
             await teclado.press(tecla);
-        } else if (tecla <= "~" || !this.#chromium) {
-            await teclado.type(tecla);
         } else {
-            // A key of its own, as on a keyboard that has it, not text put in by an input method.
-            await this.#enviar("Input.dispatchKeyEvent", { type: "keyDown", key: tecla, text: tecla });
-            await this.#enviar("Input.dispatchKeyEvent", { type: "keyUp", key: tecla });
+            await teclado.type(tecla);
         }
     }
 
@@ -87,31 +91,31 @@ class AbaDoPuppeteer {
         await this.#pagina.touchscreen.tap(caixa.x + caixa.width / 2, caixa.y + caixa.height / 2);
     }
 
-    // As Android's keyboards commit a character, or delete one: a key whose code is
-    // 229, then the text put in as by an input method, in the same moment or a little
-    // after (both happen); the deletion is the editing command a delete key runs.
+    // As Android's keyboards commit a character: a key whose code is 229, then the
+    // text put in as by an input method, in the same moment or a little after
+    // (both happen).
     async teclarNoAparelho(caractere, { mesmoMomento }) {
         const tecla = { windowsVirtualKeyCode: 229, key: "Unidentified" };
-        const baixar = this.#enviar("Input.dispatchKeyEvent", { type: "rawKeyDown", ...tecla });
+        const baixar = this.cdp("Input.dispatchKeyEvent", { type: "rawKeyDown", ...tecla });
         if (!mesmoMomento) {
             await baixar;
         }
-        await Promise.all([baixar, caractere === "\x7f" ? this.avaliar(() => document.execCommand("delete"))
-            : this.#enviar("Input.insertText", { text: caractere })]);
-        await this.#enviar("Input.dispatchKeyEvent", { type: "keyUp", ...tecla });
+        await Promise.all([baixar, this.cdp("Input.insertText", { text: caractere })]);
+        await this.cdp("Input.dispatchKeyEvent", { type: "keyUp", ...tecla });
     }
 
     // A word composed from a keyboard's suggestions, then committed.
     async comporNoAparelho(palavra, pausa) {
         for (let i = 1; i <= palavra.length; ++i) {
             const composicao = { text: palavra.slice(0, i), selectionStart: i, selectionEnd: i };
-            await this.#enviar("Input.imeSetComposition", composicao);
+            await this.cdp("Input.imeSetComposition", composicao);
             await pausa();
         }
-        await this.#enviar("Input.insertText", { text: palavra });
+        await this.cdp("Input.insertText", { text: palavra });
     }
 
-    async #enviar(comando, parametros) {
+    // A command of Chromium's DevTools protocol, as a phone's keyboard sends its events.
+    async cdp(comando, parametros) {
         this.#cdp ??= await this.#pagina.createCDPSession();
         return this.#cdp.send(comando, parametros);
     }

@@ -97,6 +97,11 @@ class AbaDoWebDriver {
         return valor;
     }
 
+    // Runs a script's source in the page, as the page's own policy would not let it.
+    injetar(codigo) {
+        return this.#sessao.executeScript(codigo);
+    }
+
     async esperar(funcao, ...args) {
         const limite = Date.now() + 10000;
         for (;;) {
@@ -113,8 +118,8 @@ class AbaDoWebDriver {
 
     async teclar(tecla) {
         const acoes = this.#sessao.actions();
-        if (tecla === "Control+D") {
-            await acoes.keyDown(Key.CONTROL).sendKeys("d").keyUp(Key.CONTROL).perform();
+        if (tecla.startsWith("Control+")) {
+            await acoes.keyDown(Key.CONTROL).sendKeys(tecla.at(-1).toLowerCase()).keyUp(Key.CONTROL).perform();
         } else {
             await acoes.sendKeys(TECLAS[tecla] ?? tecla).perform();
         }

@@ -1,19 +1,14 @@
-// What a terminal in canonical mode does with the keys: echoes them, lets the
-// line be edited until ENTER, and keeps the lines handed over, in order, for the
-// reads, however early they were typed.
+// What a terminal in canonical mode does with the line: the browser edits it in
+// a real input, so that every keyboard, input method and paste works as on any
+// form; ENTER hands it over, Ctrl-D at its start ends the input; and the lines
+// handed over wait, in order, for the program's reads, however early they came.
 const FIM_DA_ENTRADA = new Uint8Array(0);
 const codificador = new TextEncoder();
+const QUEBRA = /\r\n|\r|\n/;
 
 export class DisciplinaDeLinha {
-    #ecoar;
     #prontos = [];
-    #linha = [];
     #leitor = null;
-
-    // ecoar shows on the terminal what the keys typed put there.
-    constructor(ecoar) {
-        this.#ecoar = ecoar;
-    }
 
     temLinha() {
         return this.#prontos.length > 0;
@@ -35,35 +30,10 @@ export class DisciplinaDeLinha {
         });
     }
 
-    digitar(dados) {
-        // A key that sends an escape sequence (an arrow, a function key) edits nothing here.
-        if (dados.startsWith("\x1b")) {
-            return;
-        }
-        for (const c of dados) {
-            if (c === "\r" || c === "\n") {
-                this.#ecoar("\r\n");
-                this.#entregar(this.#linha.join("") + "\n");
-            } else if (c === "\x7f" || c === "\b") {
-                if (this.#linha.pop() !== undefined) {
-                    this.#ecoar("\b \b");
-                }
-            } else if (c === "\x04") {
-                this.#entregar(this.#linha.join(""));
-            } else if (c === "\x15") {
-                this.#ecoar("\b \b".repeat(this.#linha.length));
-                this.#linha = [];
-            } else if (c >= " " || c === "\t") {
-                this.#linha.push(c);
-                this.#ecoar(c);
-            }
-        }
-    }
-
-    // An empty line handed over is the end of the input: Ctrl-D at the start of a line.
-    #entregar(texto) {
+    // A line with its line feed, or what Ctrl-D handed over without one: nothing
+    // at all is the end of the input.
+    entregar(texto) {
         this.#prontos.push(texto === "" ? FIM_DA_ENTRADA : codificador.encode(texto));
-        this.#linha = [];
         this.#acordarLeitor();
     }
 
@@ -81,5 +51,58 @@ export class DisciplinaDeLinha {
         }
         this.#prontos[0] = primeiro.subarray(tamanho);
         return primeiro.subarray(0, tamanho);
+    }
+}
+
+// Hands the input's text to enviar: with a line feed on ENTER, whether it comes
+// as a key or, from some phones' keyboards, as a line break put in; and without
+// one on Ctrl-D. A key that an input method is composing with is the method's.
+// A paste of several lines hands over each whole line and keeps the last part.
+// Returns what hands the line over, for the page's own ENTER key.
+export function ligarALinha(linha, enviar) {
+    const tirar = () => {
+        const texto = linha.value;
+        linha.value = "";
+        return texto;
+    };
+    const entregarLinha = () => enviar(`${tirar()}\n`);
+
+    linha.addEventListener("keydown", (e) => {
+        if (e.isComposing || e.keyCode === 229) {
+            return;
+        }
+        if (e.key === "Enter") {
+            e.preventDefault();
+            entregarLinha();
+        } else if (e.key.toLowerCase() === "d" && e.ctrlKey && !e.altKey && !e.metaKey) {
+            e.preventDefault();
+            enviar(tirar());
+        }
+    });
+    linha.addEventListener("beforeinput", (e) => {
+        if (e.inputType === "insertLineBreak" || e.inputType === "insertParagraph") {
+            e.preventDefault();
+            entregarLinha();
+        } else if (e.inputType === "insertText" && QUEBRA.test(e.data ?? "")) {
+            e.preventDefault();
+            colar(linha, e.data, entregarLinha);
+        }
+    });
+    linha.addEventListener("paste", (e) => {
+        const texto = e.clipboardData?.getData("text/plain") ?? "";
+        if (QUEBRA.test(texto)) {
+            e.preventDefault();
+            colar(linha, texto, entregarLinha);
+        }
+    });
+    return entregarLinha;
+}
+
+function colar(linha, texto, entregarLinha) {
+    const [primeira, ...resto] = texto.split(QUEBRA);
+    linha.setRangeText(primeira, linha.selectionStart, linha.selectionEnd, "end");
+    for (const parte of resto) {
+        entregarLinha();
+        linha.value = parte;
     }
 }

@@ -1,16 +1,16 @@
-// Makes the one self-contained page: the page's script, xterm.js and the game,
-// its WebAssembly included, bundled into one module, inlined with xterm.js's CSS into pagina.html, under a
-// Content-Security-Policy that lets that script alone run and nothing connect.
+// Makes the one self-contained page: the page's script and the game, its
+// WebAssembly included, bundled into one module and inlined with the style sheet
+// into pagina.html, under a Content-Security-Policy that lets that script and
+// that style alone in, and nothing connect.
 // Usage: node montar_pagina.mjs GAME.mjs PAGE.html
-import { build } from "esbuild";
+import { build, transform } from "esbuild";
 import { createHash } from "node:crypto";
 import { readFileSync, writeFileSync } from "node:fs";
-import { createRequire } from "node:module";
 import { fileURLToPath } from "node:url";
 
 const [jogo, destino] = process.argv.slice(2);
 const aqui = new URL(".", import.meta.url);
-const require = createRequire(import.meta.url);
+const ler = (nome) => readFileSync(new URL(nome, aqui), "utf8");
 
 const { outputFiles } = await build({
     entryPoints: [fileURLToPath(new URL("pagina.mjs", aqui))],
@@ -23,14 +23,15 @@ const { outputFiles } = await build({
     logLevel: "warning",
 });
 const script = outputFiles[0].text;
-// The script is inlined: a closing tag inside it would end it early.
-if (/<\/script/i.test(script)) {
-    throw new Error("the bundled script holds </script and cannot be inlined");
+const { code: estilo } = await transform(ler("pagina.css"), { loader: "css", minify: true });
+// Each is inlined: a closing tag inside it would end it early.
+for (const [texto, fecho] of [[script, "</script"], [estilo, "</style"]]) {
+    if (texto.toLowerCase().includes(fecho)) {
+        throw new Error(`the bundled page holds ${fecho} where it cannot be inlined`);
+    }
 }
-const hash = createHash("sha256").update(script).digest("base64");
-const css = readFileSync(require.resolve("@xterm/xterm/css/xterm.css"), "utf8");
+const hash = (texto) => `'sha256-${createHash("sha256").update(texto).digest("base64")}'`;
 
-const partes = { CSS: css, SCRIPT: script, HASH_DO_SCRIPT: `'sha256-${hash}'` };
-const pagina = readFileSync(new URL("pagina.html", aqui), "utf8").replace(/@(CSS|SCRIPT|HASH_DO_SCRIPT)@/g,
-    (_, nome) => partes[nome]);
+const partes = { ESTILO: estilo, SCRIPT: script, HASH_DO_SCRIPT: hash(script), HASH_DO_ESTILO: hash(estilo) };
+const pagina = ler("pagina.html").replace(/@(ESTILO|SCRIPT|HASH_DO_SCRIPT|HASH_DO_ESTILO)@/g, (_, nome) => partes[nome]);
 writeFileSync(destino, pagina);

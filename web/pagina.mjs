@@ -1,26 +1,33 @@
-// The game in a terminal emulator. The program, compiled to WebAssembly, writes
-// its bytes unchanged to xterm.js and reads what is typed through the page's
-// line discipline, as it reads a Linux terminal in canonical mode. This module
-// wires them together: the terminal, the keys from every source, and the runs.
-import { FitAddon } from "@xterm/addon-fit";
-import { Terminal } from "@xterm/xterm";
+// The game on a page of its own. The program, compiled to WebAssembly, writes its
+// bytes to the screen, which is page text, and reads the lines typed into a real
+// input, as it reads a terminal in canonical mode. This module wires them
+// together: the screen, the line, the keypad, and the runs.
 import criarAdivinhe from "adivinhe-jogo";
 import programa from "adivinhe-wasm";
-import { DisciplinaDeLinha } from "./disciplina.mjs";
-import { acompanharATela, toque } from "./tamanho.mjs";
-import { receberTextoDoAparelho } from "./teclado_do_aparelho.mjs";
+import { DisciplinaDeLinha, ligarALinha } from "./disciplina.mjs";
+import { acompanharATela, manterALinhaAVista, toque } from "./tamanho.mjs";
+import { Tela } from "./tela.mjs";
 import { ligarTecladoNumerico } from "./teclado_numerico.mjs";
+
+const FIM_DO_JOGO = "\n[Fim do jogo.]\n[Tecle ENTER para jogar de novo.]\n";
+const FIM_DO_JOGO_ANUNCIADO = "Fim do jogo. Tecle ENTER para jogar de novo.";
+
+const quadro = document.getElementById("console");
+const linha = document.getElementById("linha");
+const deNovo = document.getElementById("de-novo");
+const tela = new Tela(document.getElementById("anteriores"), document.getElementById("ultima"),
+    document.getElementById("anuncio"));
 
 // One run of the program: a fresh instance of it, as a new process would be,
 // with an empty ranking. The instance is made at once, while the page does the rest.
 class Execucao {
-    disciplina = new DisciplinaDeLinha((texto) => terminal.write(texto));
+    disciplina = new DisciplinaDeLinha();
     saida = [];
     escritas = 0;
     status = null;
     #jogo = criarAdivinhe({
         wasmBinary: programa,
-        lerDoTeclado: (tamanho) => this.disciplina.ler(tamanho),
+        lerDoTeclado: (tamanho) => this.#ler(tamanho),
         temLinhaDigitada: () => this.disciplina.temLinha(),
         escreverNoTerminal: (erro, bytes) => this.#escrever(erro, bytes),
     });
@@ -31,70 +38,83 @@ class Execucao {
         return this.status;
     }
 
+    // The program is about to wait for the player: the screen is complete.
+    #ler(tamanho) {
+        if (!this.disciplina.temLinha()) {
+            tela.anunciar();
+        }
+        return this.disciplina.ler(tamanho);
+    }
+
     #escrever(erro, bytes) {
         if (!erro) {
             this.saida.push(bytes);
             this.escritas += 1;
         }
-        terminal.write(bytes);
+        tela.escrever(bytes);
+        manterALinhaAVista(quadro);
     }
 }
 
 let execucao = new Execucao();
 
-const terminal = new Terminal({ convertEol: true, screenReaderMode: true });
-const ajuste = new FitAddon();
-terminal.loadAddon(ajuste);
-const elementoDoTerminal = document.getElementById("terminal");
-terminal.open(elementoDoTerminal);
-const aviso = document.getElementById("aviso");
-const deNovo = document.getElementById("de-novo");
-
 async function jogar() {
-    aviso.textContent = "";
     deNovo.hidden = true;
     await execucao.rodar();
-    terminal.write("\r\n[Fim do jogo.]\r\n[Tecle ENTER para jogar de novo.]\r\n");
-    aviso.textContent = "Fim do jogo.";
+    tela.ecoar(FIM_DO_JOGO);
+    tela.anunciar(FIM_DO_JOGO_ANUNCIADO);
     deNovo.hidden = false;
+    manterALinhaAVista(quadro);
 }
 
 function jogarDeNovo() {
-    terminal.reset();
+    tela.recomecar();
     execucao = new Execucao();
     jogar();
 }
 
-// Keys, from the keyboard, the page's keypad or a phone's keyboard, go to the
-// program while it runs; once it has ended, ENTER starts it again.
-function receber(dados) {
+// A line typed, with its line feed, or what Ctrl-D handed over, goes to the
+// program while it runs, echoed on the screen; once it has ended, ENTER starts
+// it again.
+function enviar(texto) {
     if (execucao.status === null) {
-        execucao.disciplina.digitar(dados);
-    } else if (dados.includes("\r")) {
+        tela.ecoar(texto);
+        execucao.disciplina.entregar(texto);
+        manterALinhaAVista(quadro);
+    } else if (texto.endsWith("\n")) {
         jogarDeNovo();
     }
 }
 
-terminal.onData(receber);
-receberTextoDoAparelho(terminal, elementoDoTerminal, receber);
-ligarTecladoNumerico(document.getElementById("teclado"), receber);
-// On a touch screen the focus would open the phone's keyboard over the keypad.
+const entregarLinha = ligarALinha(linha, enviar);
+ligarTecladoNumerico(document.getElementById("teclado"), linha, entregarLinha);
+
+// On a touch screen the focus would open the phone's keyboard over the keypad:
+// there the line takes it only when the screen is tapped, for the names.
+const focarALinha = () => linha.focus({ preventScroll: true });
+document.body.addEventListener("click", (e) => {
+    if (!e.target.closest("button, input") && getSelection().isCollapsed) {
+        focarALinha();
+    }
+});
 deNovo.addEventListener("click", () => {
     if (!toque.matches) {
-        terminal.focus();
+        focarALinha();
     }
     jogarDeNovo();
 });
 
-// For the tests: what the program of this run has written to its standard output.
+// For the tests: what the program of this run has written to its standard output, and the screen.
 globalThis.adivinhe = {
-    terminal,
     saida: () => execucao.saida.map((bytes) => Array.from(bytes, (b) => String.fromCharCode(b)).join("")).join(""),
     escritas: () => execucao.escritas,
     esperando: () => execucao.disciplina.esperando(),
     status: () => execucao.status,
+    tela: () => tela.texto(),
 };
 
-acompanharATela(terminal, ajuste, elementoDoTerminal);
-terminal.focus();
+acompanharATela(quadro);
+if (!toque.matches) {
+    focarALinha();
+}
 jogar();

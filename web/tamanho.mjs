@@ -1,27 +1,16 @@
-// The terminal takes all the room the page leaves it, whatever the screen, and
-// the program's bytes are the same at every size. On a touch screen its text is
-// 14 CSS px, so that a phone held upright shows 40 columns; elsewhere it is the
-// terminal's own 15. When an on-screen keyboard takes part of the screen, the
-// page shrinks to what is left, and the line being typed stays in view.
-const LETRA_NO_TOQUE = 14;
-const LETRA = 15;
+// The console takes the room the page leaves it, its text sized by the style
+// sheet, and scrolls; its last line, where the player types, stays in view when
+// the program writes and when the room changes, as when a phone is turned or
+// its keyboard opens.
 export const toque = matchMedia("(pointer: coarse)");
 
-export function acompanharATela(terminal, ajuste, elemento) {
-    let pedido = 0;
-    const ajustar = () => {
-        pedido = 0;
-        terminal.options.fontSize = toque.matches ? LETRA_NO_TOQUE : LETRA;
-        ajuste.fit();
-        terminal.scrollToBottom();
-    };
-    const pedirAjuste = () => {
-        pedido ||= requestAnimationFrame(ajustar);
-    };
-    new ResizeObserver(pedirAjuste).observe(elemento);
-    toque.addEventListener("change", pedirAjuste);
+export function manterALinhaAVista(quadro) {
+    quadro.scrollTop = quadro.scrollHeight;
+}
+
+export function acompanharATela(quadro) {
+    new ResizeObserver(() => manterALinhaAVista(quadro)).observe(quadro);
     acompanharOTecladoDoAparelho();
-    ajustar();
 }
 
 // Safari leaves the page's size alone when its keyboard opens and shrinks only
