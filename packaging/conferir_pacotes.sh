@@ -35,6 +35,9 @@ conferirLinux() {
     local deb=build/release/adivinhe_1.0.0_amd64.deb
     lintian --fail-on error,warning --display-info "$deb"
     echo "lintian: no error or warning"
+    # dpkg's triggers, not scripts of the package, update the menus and the icons.
+    [ "$(dpkg-deb --ctrl-tarfile "$deb" | tar -t | sort | tr '\n' ' ')" = "./control ./md5sums " ] ||
+        falhar "the .deb has maintainer scripts"
 
     dpkg-deb -x "$deb" "$trabalho/deb"
     local saida status=0
@@ -47,9 +50,36 @@ conferirLinux() {
     done
     echo "the game unpacked from the .deb plays, and its manuals read without warnings"
     conferirManualEmPortugues "$trabalho/deb/usr/share/man"
+    conferirDeMesa "$trabalho/deb"
 
     mesmos build/release/adivinhe-1.0.0-Linux.tar.gz bin/adivinhe share/man/man6/adivinhe.6 \
-        share/man/pt/man6/adivinhe.6 share/doc/adivinhe/README.md share/doc/adivinhe/LICENSE
+        share/man/pt/man6/adivinhe.6 share/doc/adivinhe/README.md share/doc/adivinhe/LICENSE \
+        "${DE_MESA[@]}"
+    mkdir "$trabalho/tar"
+    tar -xzf build/release/adivinhe-1.0.0-Linux.tar.gz -C "$trabalho/tar" --strip-components=1
+    conferirDeMesa "$trabalho/tar"
+}
+
+# What a desktop's menu and software centres read, under the one id of the game.
+ID=invalid.adivinhe.adivinhe
+DE_MESA=(share/applications/$ID.desktop share/icons/hicolor/scalable/apps/$ID.svg share/metainfo/$ID.metainfo.xml)
+
+# The menu entry, its icon and the listing are valid, name one another, and tell
+# this version.
+conferirDeMesa() {
+    local raiz=$1 share avisos
+    share=$(find "$1" -type d -path '*/share/applications' | sed 's|/applications$||')
+    avisos=$(desktop-file-validate "$share/applications/$ID.desktop")
+    [ -z "$avisos" ] || falhar "desktop-file-validate: $avisos"
+    appstreamcli validate-tree --no-net "$raiz" || falhar "appstreamcli finds errors or warnings in $raiz"
+    [ "$(sed -n 's/^Icon=//p' "$share/applications/$ID.desktop")" = "$ID" ] || falhar "the menu entry names another icon"
+    grep -qF "<release version=\"$(versaoDoProjeto)\"" "$share/metainfo/$ID.metainfo.xml" ||
+        falhar "the listing does not tell version $(versaoDoProjeto)"
+    echo "$raiz: the menu entry, its icon and the listing are valid, of version $(versaoDoProjeto)"
+}
+
+versaoDoProjeto() {
+    sed -n 's/^ *VERSION \([0-9.]*\)$/\1/p' CMakeLists.txt
 }
 
 # The translation tells the same sections, in the same order, as the English page; and
@@ -99,6 +129,18 @@ conferirWindows() {
         falhar "$zip: LEIAME.txt lacks the UTF-8 byte-order mark"
     echo "$zip: LEIAME.txt and LICENSE.txt end every line in CR LF; LEIAME.txt has a UTF-8 byte-order mark"
     conferirGuia "$pasta/LEIAME.txt"
+    conferirRecursos "$pasta/adivinhe.exe"
+}
+
+# The game's icon, made from its one drawing, and its version details are in the .exe.
+conferirRecursos() {
+    local versao
+    packaging/gerar_icone.sh --conferir
+    wrestool --list --type=group_icon "$1" | grep -q . || falhar "$1 holds no icon"
+    versao=$(wrestool --extract --raw --type=version "$1" | iconv -f UTF-16LE -t UTF-8 -c | tr '\0' '\n' |
+        grep -av '^$' | grep -a -A1 'FileVersion$' | tail -n 1)
+    [ "$versao" = "$(versaoDoProjeto)" ] || falhar "$1 tells FileVersion '$versao', not $(versaoDoProjeto)"
+    echo "$1: an icon, and a version resource of FileVersion $versao"
 }
 
 conferirWeb() {

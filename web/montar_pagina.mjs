@@ -1,7 +1,7 @@
 // Makes the one self-contained page: the page's script and the game, its
 // WebAssembly included, bundled into one module and inlined with the style sheet
-// into pagina.html, under a Content-Security-Policy that lets that script and
-// that style alone in, and nothing connect.
+// and the game's icon into pagina.html, under a Content-Security-Policy that lets
+// that script and that style alone in, and nothing connect.
 // Usage: node montar_pagina.mjs GAME.mjs PAGE.html
 import { build, transform } from "esbuild";
 import { createHash } from "node:crypto";
@@ -32,6 +32,9 @@ for (const [texto, fecho] of [[script, "</script"], [estilo, "</style"]]) {
 }
 const hash = (texto) => `'sha256-${createHash("sha256").update(texto).digest("base64")}'`;
 
-const partes = { ESTILO: estilo, SCRIPT: script, HASH_DO_SCRIPT: hash(script), HASH_DO_ESTILO: hash(estilo) };
-const pagina = ler("pagina.html").replace(/@(ESTILO|SCRIPT|HASH_DO_SCRIPT|HASH_DO_ESTILO)@/g, (_, nome) => partes[nome]);
+const icone = ler("../packaging/adivinhe.svg").replace(/>\s+</g, "><").trim();
+
+const partes = { ESTILO: estilo, SCRIPT: script, HASH_DO_SCRIPT: hash(script), HASH_DO_ESTILO: hash(estilo),
+    ICONE: `data:image/svg+xml,${encodeURIComponent(icone)}` };
+const pagina = ler("pagina.html").replace(/@([A-Z_]+)@/g, (_, nome) => partes[nome]);
 writeFileSync(destino, pagina);
