@@ -50,14 +50,14 @@ conferirLinux() {
     done
     echo "the game unpacked from the .deb plays, and its manuals read without warnings"
     conferirManualEmPortugues "$trabalho/deb/usr/share/man"
-    conferirDeMesa "$trabalho/deb"
+    conferirDeMesa "$trabalho/deb" usr/share
 
     mesmos build/release/adivinhe-1.0.0-Linux.tar.gz bin/adivinhe share/man/man6/adivinhe.6 \
         share/man/pt/man6/adivinhe.6 share/doc/adivinhe/README.md share/doc/adivinhe/LICENSE \
         "${DE_MESA[@]}"
     mkdir "$trabalho/tar"
     tar -xzf build/release/adivinhe-1.0.0-Linux.tar.gz -C "$trabalho/tar" --strip-components=1
-    conferirDeMesa "$trabalho/tar"
+    conferirDeMesa "$trabalho/tar" share
 }
 
 # What a desktop's menu and software centres read, under the one id of the game.
@@ -67,8 +67,7 @@ DE_MESA=(share/applications/$ID.desktop share/icons/hicolor/scalable/apps/$ID.sv
 # The menu entry, its icon and the listing are valid, name one another, and tell
 # this version.
 conferirDeMesa() {
-    local raiz=$1 share avisos
-    share=$(find "$1" -type d -path '*/share/applications' | sed 's|/applications$||')
+    local raiz=$1 share=$1/$2 avisos
     avisos=$(desktop-file-validate "$share/applications/$ID.desktop")
     [ -z "$avisos" ] || falhar "desktop-file-validate: $avisos"
     appstreamcli validate-tree --no-net "$raiz" || falhar "appstreamcli finds errors or warnings in $raiz"
