@@ -5,14 +5,13 @@
 import criarAdivinhe from "adivinhe-jogo";
 import programa from "adivinhe-wasm";
 import { DisciplinaDeLinha, ligarALinha } from "./disciplina.mjs";
-import { acompanharATela, manterALinhaAVista, toque } from "./tamanho.mjs";
+import { acompanharATela, toque } from "./tamanho.mjs";
 import { Tela } from "./tela.mjs";
 import { ligarTecladoNumerico } from "./teclado_numerico.mjs";
 
 const FIM_DO_JOGO = "\n[Fim do jogo.]\n[Tecle ENTER para jogar de novo.]\n";
 const FIM_DO_JOGO_ANUNCIADO = "Fim do jogo. Tecle ENTER para jogar de novo.";
 
-const quadro = document.getElementById("console");
 const linha = document.getElementById("linha");
 const deNovo = document.getElementById("de-novo");
 const tela = new Tela(document.getElementById("anteriores"), document.getElementById("ultima"),
@@ -52,7 +51,6 @@ class Execucao {
             this.escritas += 1;
         }
         tela.escrever(bytes);
-        manterALinhaAVista(quadro);
     }
 }
 
@@ -64,7 +62,6 @@ async function jogar() {
     tela.ecoar(FIM_DO_JOGO);
     tela.anunciar(FIM_DO_JOGO_ANUNCIADO);
     deNovo.hidden = false;
-    manterALinhaAVista(quadro);
 }
 
 function jogarDeNovo() {
@@ -80,7 +77,6 @@ function enviar(texto) {
     if (execucao.status === null) {
         tela.ecoar(texto);
         execucao.disciplina.entregar(texto);
-        manterALinhaAVista(quadro);
     } else if (texto.endsWith("\n")) {
         jogarDeNovo();
     }
@@ -113,7 +109,7 @@ globalThis.adivinhe = {
     tela: () => tela.texto(),
 };
 
-acompanharATela(quadro);
+acompanharATela(document.getElementById("console"));
 if (!toque.matches) {
     focarALinha();
 }

@@ -4,12 +4,13 @@
 // its keyboard opens.
 export const toque = matchMedia("(pointer: coarse)");
 
-export function manterALinhaAVista(quadro) {
-    quadro.scrollTop = quadro.scrollHeight;
-}
-
 export function acompanharATela(quadro) {
-    new ResizeObserver(() => manterALinhaAVista(quadro)).observe(quadro);
+    const manterALinhaAVista = () => {
+        quadro.scrollTop = quadro.scrollHeight;
+    };
+    new ResizeObserver(manterALinhaAVista).observe(quadro);
+    new MutationObserver(manterALinhaAVista).observe(quadro,
+        { subtree: true, childList: true, characterData: true, attributeFilter: ["hidden"] });
     acompanharOTecladoDoAparelho();
 }
 
