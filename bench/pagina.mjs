@@ -1,18 +1,25 @@
 // Measures the page: its size, raw and compressed, against its budget; and, in each
 // browser engine installed, the time from opening it to the main menu's question
 // (median of 5) and the writes to the screen that the main menu takes; in
-// Chromium also with its CPU slowed 4 times, as a mid-range phone's is.
-// Usage: node bench/pagina.mjs [build/web/adivinhe.html] [--verificar]
+// Chromium also with its CPU slowed 4 times, as a mid-range phone's is. Then a
+// flood: so many lines of "7" pasted at the main menu, each refused, timed until
+// the program waits again, with what the screen and the live region hold after
+// it, and in Chromium the JS heap. The flood must take at most 3 s, and grow
+// with the lines, not with their square.
+// Usage: node bench/pagina.mjs [build/web/adivinhe.html] [--verificar] [--enxurradas=10000,50000]
 import { readFileSync } from "node:fs";
 import { pathToFileURL } from "node:url";
 import { gzipSync } from "node:zlib";
-import { MOTORES, abrirPagina, pacotesQueFaltam } from "../tests/navegador.mjs";
+import { MOTORES, abrirPagina, colar, pacotesQueFaltam } from "../tests/navegador.mjs";
 
 const argumentos = process.argv.slice(2);
 const verificar = argumentos.includes("--verificar");
 const arquivo = argumentos.find((a) => !a.startsWith("--")) ?? "build/web/adivinhe.html";
 const ORCAMENTO = { bruto: 80_000, comprimido: 30_000 };
 const LENTIDAO = 4;
+const enxurradas = (argumentos.find((a) => a.startsWith("--enxurradas="))?.split("=")[1] ?? "10000,50000")
+    .split(",").map(Number);
+const ENXURRADA = { ms: 3000, crescimento: 7, heap: 64 * 2 ** 20 };
 
 const endereco = pathToFileURL(arquivo).href;
 const conteudo = readFileSync(arquivo);
@@ -37,6 +44,38 @@ async function medir(navegador, nome, opcoes) {
     atingido &&= escritas === 1;
 }
 
+async function medirEnxurrada(navegador, nome, linhas) {
+    const { aba } = await abrirPagina(navegador, endereco);
+    await aba.avaliar(() => {
+        globalThis.inicioDaEnxurrada = performance.now();
+    });
+    await colar(aba, "7\n".repeat(linhas));
+    const ms = await aba.esperar(() => adivinhe.esperando() &&
+        document.getElementById("tela").getBoundingClientRect().height > 0 &&
+        performance.now() - globalThis.inicioDaEnxurrada);
+    const { tela, anuncio } = await aba.avaliar(() => ({
+        tela: document.getElementById("tela").textContent.length,
+        anuncio: document.getElementById("anuncio").textContent.length,
+    }));
+    const heap = await aba.heapUsado?.() ?? null;
+    console.log(`${nome.padEnd(18)} ${linhas} lines pasted in ${ms.toFixed(0)} ms; #tela ${tela} characters, ` +
+        `live region ${anuncio}` + (heap === null ? "" : `, JS heap ${(heap / 2 ** 20).toFixed(1)} MB`));
+    await aba.fechar();
+    atingido &&= ms <= ENXURRADA.ms && (heap ?? 0) <= ENXURRADA.heap;
+    return ms;
+}
+
+async function medirEnxurradas(navegador, nome) {
+    const tempos = [];
+    for (const linhas of enxurradas) {
+        tempos.push(await medirEnxurrada(navegador, nome, linhas));
+    }
+    const crescimento = tempos.at(-1) / tempos[0];
+    console.log(`${nome.padEnd(18)} t(${enxurradas.at(-1)})/t(${enxurradas[0]}) = ${crescimento.toFixed(1)} ` +
+        `(at most ${ENXURRADA.crescimento})`);
+    atingido &&= enxurradas.length < 2 || crescimento <= ENXURRADA.crescimento;
+}
+
 for (const [id, motor] of Object.entries(MOTORES)) {
     const faltam = pacotesQueFaltam(motor);
     if (faltam.length > 0) {
@@ -48,6 +87,7 @@ for (const [id, motor] of Object.entries(MOTORES)) {
     if (id === "chromium") {
         await medir(navegador, `${motor.nome}, CPU /${LENTIDAO}`, { lentidao: LENTIDAO });
     }
+    await medirEnxurradas(navegador, motor.nome);
     await navegador.fechar();
 }
 if (verificar && !atingido) {

@@ -26,13 +26,15 @@ class AbaDoPuppeteer {
     erros = [];
     #pagina;
     #cdp = null;
+    #chromium;
 
     constructor(pagina, browser, { tela, lentidao } = {}) {
         this.#pagina = pagina;
         this.tela = tela;
         this.lentidao = lentidao;
         // Firefox hands a ClipboardEvent made by a script no data.
-        this.colaPorEvento = browser === "chrome";
+        this.#chromium = browser === "chrome";
+        this.colaPorEvento = this.#chromium;
         pagina.setDefaultTimeout(10000);
         pagina.on("request", (pedido) => this.pedidos.push(pedido.url()));
         pagina.on("console", (mensagem) => this.erros.push(`${mensagem.type()}: ${mensagem.text()}`));
@@ -112,6 +114,15 @@ class AbaDoPuppeteer {
             await pausa();
         }
         await this.cdp("Input.insertText", { text: palavra });
+    }
+
+    // The JS heap in use after a garbage collection, in bytes: Chromium's alone tells.
+    async heapUsado() {
+        if (!this.#chromium) {
+            return null;
+        }
+        await this.cdp("HeapProfiler.collectGarbage");
+        return (await this.cdp("Runtime.getHeapUsage")).usedSize;
     }
 
     // A command of Chromium's DevTools protocol, as a phone's keyboard sends its events.

@@ -51,6 +51,20 @@ export async function abrirPagina(navegador, endereco, opcoes = {}) {
     return { aba, msAteOMenu };
 }
 
+// Pastes the text into the line. Firefox hands a ClipboardEvent made by a script no
+// data: there the text comes as the text that an input method puts in, which the
+// page takes the same way.
+export function colar(aba, texto) {
+    return aba.avaliar((colado, porEvento) => {
+        const dados = new DataTransfer();
+        dados.setData("text/plain", colado);
+        const evento = porEvento
+            ? new ClipboardEvent("paste", { clipboardData: dados, bubbles: true, cancelable: true })
+            : new InputEvent("beforeinput", { inputType: "insertText", data: colado, bubbles: true, cancelable: true });
+        document.getElementById("linha").dispatchEvent(evento);
+    }, texto, aba.colaPorEvento);
+}
+
 // What the page records of itself: the errors above, and every resource it loaded.
 export function ocorrenciasNaPagina(aba) {
     return aba.avaliar(() => ({

@@ -10,7 +10,7 @@ import { readFileSync } from "node:fs";
 import { createRequire } from "node:module";
 import { after, before, describe, test } from "node:test";
 import { pathToFileURL } from "node:url";
-import { MOTORES, abrirPagina, ocorrenciasNaPagina, pacotesQueFaltam, servirPagina } from "./navegador.mjs";
+import { MOTORES, abrirPagina, colar, ocorrenciasNaPagina, pacotesQueFaltam, servirPagina } from "./navegador.mjs";
 
 const [arquivo, nativo, nomeDoMotor] = process.argv.slice(2);
 const motor = MOTORES[nomeDoMotor];
@@ -78,6 +78,16 @@ const SESSOES = [
         passos: ["1\n", "1\n", "Ana" + CTRL_D, CTRL_D, CTRL_D],
         entrada: "1\n1\nAna",
     },
+    // Lines longer than a read takes (8,192 bytes), pasted as names: the cut falls
+    // inside a name after blanks, inside a character, before the line feed alone,
+    // or just after a line of 8,192 bytes; the program gets every byte once.
+    ...[[" ".repeat(8190) + "Rita Lee", "x".repeat(8191)], [" ".repeat(8189) + "Jo\u00e3o", "y".repeat(8192)]]
+        .map(([mestre, jogador]) => ({
+            nome: `nomes mais longos que uma leitura: ${mestre.trim()}`,
+            colar: `1\n3\n${mestre}\n${jogador}\n`,
+            passos: ["2\n", "42\n", "42\n", "\n", "2\n", "\n", "4\n"],
+            entrada: `1\n3\n${mestre}\n${jogador}\n2\n42\n42\n\n2\n\n4\n`,
+        })),
 ];
 
 let navegador;
@@ -112,8 +122,15 @@ function eco(passo) {
     return eco;
 }
 
+// What a terminal whose scrollback is 2,000 lines keeps of a screen: its last
+// lines, and of each line too long to be read, its last 10,000 characters.
+const ROLAGEM = { linhas: 2000, caracteres: 10_000 };
+const fimDaRolagem = (texto) => texto.split("\n").slice(-ROLAGEM.linhas)
+    .map((linha) => linha.slice(-ROLAGEM.caracteres)).join("\n");
+
 // Follows a tab's run as a terminal would show it: what the program wrote, each
-// line typed echoed where it was typed, and the screen from the last clear on.
+// line typed echoed where it was typed, and the screen from the last clear on,
+// against the text the page draws.
 function acompanharATela(aba) {
     let vista = "";
     let lidos = 0;
@@ -122,10 +139,11 @@ function acompanharATela(aba) {
             vista += texto;
         },
         conferir: async () => {
-            const { saida, tela } = await aba.avaliar(() => ({ saida: adivinhe.saida(), tela: adivinhe.tela() }));
+            const { saida, tela } = await aba.avaliar(() => ({ saida: adivinhe.saida(),
+                tela: document.getElementById("tela").textContent }));
             vista += Buffer.from(saida.slice(lidos), "latin1").toString("utf8");
             lidos = saida.length;
-            assert.equal(tela, vista.split(LIMPAR).at(-1));
+            assert.equal(tela, fimDaRolagem(vista.split(LIMPAR).at(-1)));
         },
     };
 }
@@ -183,20 +201,11 @@ async function responder(aba, passos, digitar = digitarNoTeclado) {
     }
 }
 
-// Firefox hands a ClipboardEvent made by a script no data: there the text comes
-// as the text that an input method puts in, which the page takes the same way.
-async function colar(aba, texto, t) {
+async function colarNaLinha(aba, texto, t) {
     if (!aba.colaPorEvento) {
         t.diagnostic(`${motor.nome} hands a script's ClipboardEvent no data: the lines are put in as input instead`);
     }
-    await aba.avaliar((colado, porEvento) => {
-        const dados = new DataTransfer();
-        dados.setData("text/plain", colado);
-        const evento = porEvento
-            ? new ClipboardEvent("paste", { clipboardData: dados, bubbles: true, cancelable: true })
-            : new InputEvent("beforeinput", { inputType: "insertText", data: colado, bubbles: true, cancelable: true });
-        document.getElementById("linha").dispatchEvent(evento);
-    }, texto, aba.colaPorEvento);
+    await colar(aba, texto);
 }
 
 // What a data: address holds is in the page already: it is no request.
@@ -211,7 +220,7 @@ async function jogar(sessao, t, { endereco = doDisco, tela } = {}) {
     const { aba } = await abrirPagina(navegador, endereco, { tela });
     if (sessao.colar) {
         await responder(aba, [""]);
-        await colar(aba, sessao.colar, t);
+        await colarNaLinha(aba, sessao.colar, t);
         aba.vista.ecoar(sessao.colar);
         await esperarOPrograma(aba);
         // The menu, then all that answers the pasted lines.
@@ -294,12 +303,39 @@ test("Solo ganho por busca binaria, e uma nova execucao com o ranking vazio", as
     await aba.esperar(() => adivinhe.status() === 0);
     assert.match(await aba.avaliar(() => adivinhe.saida()), /1 - Ana \| Vencedor \| \d+ pontos\n/);
     assert.match(await aba.avaliar(() => adivinhe.tela()), /Opcao: 4\n\n\[Fim do jogo\.\]\n/);
+    const jogarDeNovoAVista = () => aba.avaliar(() => document.getElementById("de-novo").checkVisibility());
+    assert.equal(await jogarDeNovoAVista(), true);
     await digitarNoTeclado(aba, "\n");
     await aba.esperar(() => adivinhe.saida().endsWith("Opcao: ") && adivinhe.status() === null);
+    assert.equal(await jogarDeNovoAVista(), false);
     await digitarNoTeclado(aba, "2\n");
     await aba.esperar(() => adivinhe.saida().endsWith("ENTER para voltar..."));
     assert.match(await aba.avaliar(() => adivinhe.tela()), /^=+ RANKING =+\n\nNenhum jogador ainda\./);
     await conferirSemRedeNemErros(aba, doDisco);
+    await aba.fechar();
+});
+
+// A flood of lines pasted at the menu, as from a key held down or a clipboard:
+// each is refused as natively, and the screen and its announcement keep only
+// their end, which is the prompt to answer.
+test("uma enxurrada de linhas coladas no menu", async (t) => {
+    const enxurrada = "7\n".repeat(20_000);
+    const prompt = "Digite um numero entre 1 e 4: ";
+    const { aba } = await abrirPagina(navegador, doDisco);
+    await responder(aba, [""]);
+    await colarNaLinha(aba, enxurrada, t);
+    aba.vista.ecoar(enxurrada);
+    await esperarOPrograma(aba);
+    await aba.vista.conferir();
+    const anuncio = await aba.avaliar(() => document.getElementById("anuncio").textContent);
+    assert.ok(anuncio.endsWith(prompt) && anuncio.length <= 2000 && anuncio.split("\n").length <= 24, anuncio);
+    await responder(aba, ["3\n"]);
+    await esperarOPrograma(aba);
+    await aba.vista.conferir();
+    assert.match(await aba.avaliar(() => document.getElementById("tela").textContent), /^=+ REGRAS =+\n/);
+    await responder(aba, ["\n", "4\n"]);
+    await aba.esperar(() => adivinhe.status() !== null);
+    assert.equal(await aba.avaliar(() => adivinhe.saida()), executarNativo(`${enxurrada}3\n\n4\n`).saida);
     await aba.fechar();
 });
 
@@ -320,6 +356,11 @@ async function conferirAcessibilidade(tela) {
         assert.deepEqual(violacoes, []);
         assert.deepEqual(await anunciado(), [passo === "7\n" ? "Digite um numero entre 1 e 4: " : tela]);
     }
+    // The rules and the ENTER that leaves them, typed ahead: only the menu after the clear is announced.
+    await responder(aba, ["\n"], digitar);
+    await colar(aba, "3\n\n");
+    await esperarOPrograma(aba);
+    assert.deepEqual(await anunciado(), [await aba.avaliar(() => adivinhe.tela())]);
     await aba.fechar();
 }
 
@@ -485,6 +526,34 @@ async function conferirTelaQueEncolhe(digitado) {
     await aba.fechar();
 }
 
+// The keypad's Apagar with the phone's keyboard closed, as the keypad is mostly
+// used: it deletes the selection, or the character before the caret, whole, and
+// nothing at the start; a digit then goes in at the caret, and the focus stays off the line.
+const APAGAMENTOS = [
+    { valor: "42", de: 2, ate: 2, fica: "49" },
+    { valor: "4", de: 1, ate: 1, fica: "9" },
+    { valor: "42", de: 0, ate: 0, fica: "942" },
+    { valor: "a\u{1F600}", de: 3, ate: 3, fica: "a9" },
+    { valor: "4213", de: 1, ate: 3, fica: "493" },
+];
+
+async function conferirApagarSemFoco() {
+    const { aba } = await abrirPagina(navegador, doDisco, { tela: TELEFONE });
+    for (const { valor, de, ate, fica } of APAGAMENTOS) {
+        await aba.avaliar((texto, inicio, fim) => {
+            const linha = document.getElementById("linha");
+            linha.blur();
+            linha.value = texto;
+            linha.setSelectionRange(inicio, fim);
+        }, valor, de, ate);
+        await tocar(BACKSPACE)(aba);
+        await tocar("9")(aba);
+        assert.deepEqual(await aba.avaliar(() => [document.getElementById("linha").value,
+            document.activeElement === document.getElementById("linha")]), [fica, false], valor);
+    }
+    await aba.fechar();
+}
+
 if (nomeDoMotor === "chromium") {
     describe("num telefone", () => {
         for (const sessao of SESSOES.filter((s) => s.noTelefone)) {
@@ -497,5 +566,6 @@ if (nomeDoMotor === "chromium") {
                 () => conferirTelaQueEncolhe(digitado));
         }
         testarTecladosDeTelefone();
+        test("o Apagar do teclado numerico com o teclado do aparelho fechado", conferirApagarSemFoco);
     });
 }

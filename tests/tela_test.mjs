@@ -6,14 +6,39 @@ import assert from "node:assert/strict";
 import { test } from "node:test";
 import { Tela } from "../web/tela.mjs";
 
-globalThis.document = { createElement: () => ({ textContent: "" }) };
+// Just what the screen asks of an element: text nodes appended, the first removed.
+class Elemento {
+    filhos = [];
+
+    get textContent() {
+        return this.filhos.map((filho) => filho.textContent).join("");
+    }
+
+    set textContent(texto) {
+        this.filhos = texto === "" ? [] : [{ textContent: texto }];
+    }
+
+    get firstChild() {
+        return { remove: () => this.filhos.shift() };
+    }
+
+    append(...textos) {
+        this.filhos.push(...textos.map((texto) => ({ textContent: texto })));
+    }
+
+    replaceChildren(...filhos) {
+        this.filhos = filhos;
+    }
+}
+
+globalThis.document = { createElement: () => new Elemento() };
 const LIMPAR = "\x1b[H\x1b[2J\x1b[3J";
 const bytes = (texto) => new TextEncoder().encode(texto);
 
 function novaTela() {
-    const anuncio = { paragrafos: [], replaceChildren: (...p) => (anuncio.paragrafos = p) };
-    const tela = new Tela({}, {}, anuncio);
-    return { tela, anunciado: () => anuncio.paragrafos.map((p) => p.textContent) };
+    const anuncio = new Elemento();
+    const tela = new Tela(new Elemento(), new Elemento(), anuncio);
+    return { tela, anunciado: () => anuncio.filhos.map((p) => p.textContent) };
 }
 
 const cortes = (texto) => Array.from({ length: texto.length + 1 }, (_, i) => [texto.slice(0, i), texto.slice(i)]);
@@ -51,4 +76,32 @@ test("cada tela e anunciada uma vez, sem o eco, e a limpeza cala o anuncio velho
     tela.escrever(bytes(LIMPAR));
     assert.deepEqual(anunciado(), []);
     assert.equal(tela.texto(), "");
+});
+
+// As a terminal's scrollback: the last 2,000 lines, a line too long kept by its
+// end, and no half of a character left at a cut. A screen reader is handed the
+// last screen: 24 lines, 2,000 characters at most.
+const PROMPT = "Digite um numero entre 1 e 4: ";
+const numeradas = (n) => Array.from({ length: n }, (_, i) => `${i}\n`).join("");
+const LIMITES = [
+    { nome: "linhas demais", escritas: [numeradas(1500), numeradas(1500), PROMPT],
+        tela: `${numeradas(1500).repeat(2).split("\n").slice(-2000).join("\n")}${PROMPT}`,
+        anuncio: `${numeradas(1500).split("\n").slice(-24).join("\n")}${PROMPT}` },
+    { nome: "uma linha longa demais", escritas: [PROMPT.repeat(20000), "\n", PROMPT.repeat(300)],
+        tela: `${PROMPT.repeat(20000).slice(-10000)}\n${PROMPT.repeat(300).slice(-10000)}`,
+        anuncio: PROMPT.repeat(300).slice(-2000) },
+    { nome: "um caractere partido no corte", escritas: [`${"\u{1F600}".repeat(6000)}a\n`],
+        tela: `${"\u{1F600}".repeat(4999)}a\n`, anuncio: `${"\u{1F600}".repeat(999)}a\n` },
+];
+
+test("a tela e o anuncio guardam so o fim, como um terminal", () => {
+    for (const { nome, escritas, tela: esperada, anuncio } of LIMITES) {
+        const { tela, anunciado } = novaTela();
+        for (const escrita of escritas) {
+            tela.escrever(bytes(escrita));
+        }
+        tela.anunciar();
+        assert.equal(tela.texto(), esperada, nome);
+        assert.deepEqual(anunciado(), [anuncio], nome);
+    }
 });

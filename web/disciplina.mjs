@@ -7,11 +7,14 @@ const codificador = new TextEncoder();
 const QUEBRA = /\r\n|\r|\n/;
 
 export class DisciplinaDeLinha {
+    // A queue taken from its head, not shifted: a shift of a long array moves
+    // all the rest, and a pasted flood is a long queue.
     #prontos = [];
+    #primeiro = 0;
     #leitor = null;
 
     temLinha() {
-        return this.#prontos.length > 0;
+        return this.#primeiro < this.#prontos.length;
     }
 
     // Whether the program waits for a line not typed yet.
@@ -44,13 +47,17 @@ export class DisciplinaDeLinha {
     }
 
     #tirar(tamanho) {
-        const primeiro = this.#prontos[0];
-        if (primeiro.length <= tamanho) {
-            this.#prontos.shift();
-            return primeiro;
+        const primeiro = this.#prontos[this.#primeiro];
+        if (primeiro.length > tamanho) {
+            this.#prontos[this.#primeiro] = primeiro.subarray(tamanho);
+            return primeiro.subarray(0, tamanho);
         }
-        this.#prontos[0] = primeiro.subarray(tamanho);
-        return primeiro.subarray(0, tamanho);
+        this.#prontos[this.#primeiro++] = undefined;
+        if (!this.temLinha()) {
+            this.#prontos = [];
+            this.#primeiro = 0;
+        }
+        return primeiro;
     }
 }
 
@@ -85,24 +92,26 @@ export function ligarALinha(linha, enviar) {
             entregarLinha();
         } else if (e.inputType === "insertText" && QUEBRA.test(e.data ?? "")) {
             e.preventDefault();
-            colar(linha, e.data, entregarLinha);
+            colar(linha, e.data, enviar);
         }
     });
     linha.addEventListener("paste", (e) => {
         const texto = e.clipboardData?.getData("text/plain") ?? "";
         if (QUEBRA.test(texto)) {
             e.preventDefault();
-            colar(linha, texto, entregarLinha);
+            colar(linha, texto, enviar);
         }
     });
     return entregarLinha;
 }
 
-function colar(linha, texto, entregarLinha) {
-    const [primeira, ...resto] = texto.split(QUEBRA);
-    linha.setRangeText(primeira, linha.selectionStart, linha.selectionEnd, "end");
-    for (const parte of resto) {
-        entregarLinha();
-        linha.value = parte;
+// The pasted lines go straight to enviar; the input is changed once, not once a line.
+function colar(linha, texto, enviar) {
+    const partes = texto.split(QUEBRA);
+    linha.setRangeText(partes[0], linha.selectionStart, linha.selectionEnd, "end");
+    partes[0] = linha.value;
+    linha.value = partes.pop();
+    for (const parte of partes) {
+        enviar(`${parte}\n`);
     }
 }

@@ -4,50 +4,82 @@
 // or of a control sequence. The clear (ESC [ 2 J, or ESC [ 3 J) empties the
 // screen; every other control sequence or character is dropped.
 //
+// Like a terminal's scrollback, the screen is bounded: it keeps the last lines,
+// and of a line too long to be read, its end. Each write costs what it adds,
+// however much the screen holds, so that a flood of pasted lines passes in time
+// that grows with the lines.
+//
 // A screen reader hears each screen once, when the program waits for a line:
-// what the program wrote since it last waited, from the last clear on, never
-// what the player typed.
+// the last screen of what the program wrote since it last waited, from the last
+// clear on, never what the player typed.
 const ESC = "\x1b";
 const CONTROLE = /[\x00-\x09\x0b-\x1f\x7f-\x9f]/g;
 const LIMPEZA = /^\[[23]J$/;
+// tmux's default history.
+const LINHAS_GUARDADAS = 2000;
+const TAMANHO_DA_LINHA = 10_000;
+// What a screen of 24 lines, of about 80 columns, holds.
+const ANUNCIO = { linhas: 24, caracteres: 2000 };
 
 // An escape sequence ends at its second character, or, after ESC [, at a final byte.
 const terminou = (sequencia) => sequencia[0] !== "[" || /[\x40-\x7e]$/.test(sequencia.slice(1));
+
+// The last characters of a text, with no half of a character cut off at the start.
+function ultimos(texto, caracteres) {
+    const fim = texto.length > caracteres ? texto.slice(-caracteres) : texto;
+    return /^[\udc00-\udfff]/.test(fim) && fim !== texto ? fim.slice(1) : fim;
+}
+
+// The end of a text: at most its last so many lines, and characters.
+function fimDoTexto(texto, linhas, caracteres) {
+    const fim = ultimos(texto, caracteres);
+    let quebra = fim.length;
+    for (let n = 0; n < linhas; ++n) {
+        quebra = quebra > 0 ? fim.lastIndexOf("\n", quebra - 1) : -1;
+        if (quebra < 0) {
+            return fim;
+        }
+    }
+    return fim.slice(quebra + 1);
+}
 
 export class Tela {
     #anteriores;
     #ultima;
     #anuncio;
-    #texto = "";
+    #linhas = 0;
     #novo = "";
     #decodificador = new TextDecoder();
     #sequencia = null;
 
-    // Every line but the last goes to anteriores, the last to ultima, beside the
-    // input; each announcement is a paragraph of its own in the live region anuncio.
+    // Every line but the last goes to anteriores, a text node each, and the last
+    // to ultima, beside the input; each announcement is a paragraph of its own in
+    // the live region anuncio.
     constructor(anteriores, ultima, anuncio) {
         this.#anteriores = anteriores;
         this.#ultima = ultima;
         this.#anuncio = anuncio;
     }
 
+    // What the screen holds; for the tests.
     texto() {
-        return this.#texto;
+        return this.#anteriores.textContent + this.#ultima.textContent;
     }
 
     escrever(bytes) {
-        this.#acrescentar(this.#filtrar(this.#decodificador.decode(bytes, { stream: true })));
+        const texto = this.#filtrar(this.#decodificador.decode(bytes, { stream: true }));
+        this.#mostrar(texto);
+        this.#novo = ultimos(this.#novo + texto, 2 * ANUNCIO.caracteres);
     }
 
     // Text of the page's own, such as the echo, which is not announced.
     ecoar(texto) {
-        this.#texto += texto;
-        this.#mostrar();
+        this.#mostrar(texto);
     }
 
-    // What the program wrote since the last announcement, with extra after it.
+    // The last screen of what the program wrote since the last announcement, with extra after it.
     anunciar(extra = "") {
-        const texto = this.#novo + extra;
+        const texto = fimDoTexto(this.#novo, ANUNCIO.linhas, ANUNCIO.caracteres) + extra;
         this.#novo = "";
         if (texto.trim() === "") {
             return;
@@ -64,17 +96,12 @@ export class Tela {
         this.#limpar();
     }
 
-    #acrescentar(texto) {
-        this.#texto += texto;
-        this.#novo += texto;
-        this.#mostrar();
-    }
-
     #limpar() {
-        this.#texto = "";
+        this.#anteriores.textContent = "";
+        this.#ultima.textContent = "";
+        this.#linhas = 0;
         this.#novo = "";
         this.#anuncio.replaceChildren();
-        this.#mostrar();
     }
 
     // What stays visible of a piece of output: its text after the last clear in it.
@@ -106,9 +133,25 @@ export class Tela {
         return visivel.replace(CONTROLE, "");
     }
 
-    #mostrar() {
-        const fim = this.#texto.lastIndexOf("\n") + 1;
-        this.#anteriores.textContent = this.#texto.slice(0, fim);
-        this.#ultima.textContent = this.#texto.slice(fim);
+    // The text goes after what is there: the last line grows, and each line it
+    // ends goes up, the oldest leaving once the screen holds as many as it keeps.
+    #mostrar(texto) {
+        if (texto === "") {
+            return;
+        }
+        const linhas = texto.split("\n");
+        const ultima = linhas.pop();
+        if (linhas.length === 0) {
+            this.#ultima.textContent = ultimos(this.#ultima.textContent + ultima, TAMANHO_DA_LINHA);
+            return;
+        }
+        linhas[0] = this.#ultima.textContent + linhas[0];
+        const guardadas = linhas.slice(-(LINHAS_GUARDADAS - 1));
+        this.#anteriores.append(...guardadas.map((linha) => `${ultimos(linha, TAMANHO_DA_LINHA)}\n`));
+        this.#linhas += guardadas.length;
+        for (; this.#linhas > LINHAS_GUARDADAS - 1; --this.#linhas) {
+            this.#anteriores.firstChild.remove();
+        }
+        this.#ultima.textContent = ultimos(ultima, TAMANHO_DA_LINHA);
     }
 }
