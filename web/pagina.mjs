@@ -26,9 +26,9 @@ class Execucao {
     status = null;
     #jogo = criarAdivinhe({
         wasmBinary: programa,
-        lerDoTeclado: (tamanho) => this.#ler(tamanho),
+        lerDaLinha: (tamanho) => this.#ler(tamanho),
         temLinhaDigitada: () => this.disciplina.temLinha(),
-        escreverNoTerminal: (erro, bytes) => this.#escrever(erro, bytes),
+        escreverNaTela: (erro, bytes) => this.#escrever(erro, bytes),
     });
 
     async rodar() {

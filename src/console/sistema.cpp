@@ -49,14 +49,14 @@ public:
 // the lines over when the program reads. The program waits for them without
 // blocking the page: the read suspends the program until the page answers.
 EM_ASYNC_JS(int, lerDaPagina, (char* destino, int tamanho), {
-    const bytes = await Module["lerDoTeclado"](tamanho);
+    const bytes = await Module["lerDaLinha"](tamanho);
     HEAPU8.set(bytes, destino);
     return bytes.length;
 });
 
 // The page draws later, so it gets a copy of the bytes, not a view of the memory.
 EM_JS(void, escreverNaPagina, (int erro, const char* dados, int tamanho),
-      { Module["escreverNoTerminal"](erro, HEAPU8.slice(dados, dados + tamanho)); });
+      { Module["escreverNaTela"](erro, HEAPU8.slice(dados, dados + tamanho)); });
 
 EM_JS(int, paginaTemLinha, (), { return Module["temLinhaDigitada"]() ? 1 : 0; });
 
