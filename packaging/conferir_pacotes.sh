@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Checks the packages the way a user and Debian's tools see them, without installing
-# anything: lintian finds no error or warning in the .deb, the game unpacked from it
-# plays a short session, its manuals read in both languages, and each archive holds
-# just what it must, the players' guide of each .zip in its encoding and line ends.
+# anything on this machine: lintian finds no error or warning in the .deb, the game
+# unpacked from it plays a short session, its manuals read in both languages, and
+# each archive holds just what it must, the players' guide of each .zip in its
+# encoding and line ends. The .msi is installed, upgraded and removed under wine.
 # `reproduzivel` packages the last commit twice, from clones in two folders, and finds
 # the packages the same to the byte.
 # Usage: packaging/conferir_pacotes.sh linux|windows|web   (after cpack --preset release|windows|web)
@@ -11,7 +12,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 trabalho=$(mktemp -d)
-trap 'rm -rf "$trabalho"' EXIT
+# A wine prefix of the installer's check has its server stopped too.
+trap 'if [ -n "${WINEPREFIX:-}" ]; then wineserver -k 2>/dev/null || true; fi; rm -rf "$trabalho"' EXIT
 
 falhar() {
     echo "$*" >&2
@@ -129,6 +131,113 @@ conferirWindows() {
     echo "$zip: LEIAME.txt and LICENSE.txt end every line in CR LF; LEIAME.txt has a UTF-8 byte-order mark"
     conferirGuia "$pasta/LEIAME.txt"
     conferirRecursos "$pasta/adivinhe.exe"
+    conferirInstalador "$pasta"
+}
+
+# The .msi's tables: per-user, with no administrator rights asked (bit 8 of the
+# word count), in Brazilian Portuguese, of this version, and refusing a downgrade
+# in Portuguese.
+conferirTabelasDoMsi() {
+    local propriedades resumo
+    propriedades=$(msiinfo export "$1" Property | tr -d '\r')
+    resumo=$(msiinfo suminfo "$1")
+    grep -qx $'ProductLanguage\t1046' <<<"$propriedades" || falhar "$1: ProductLanguage is not 1046"
+    grep -qx $'ProductVersion\t'"$(versaoDoProjeto)" <<<"$propriedades" || falhar "$1: ProductVersion is not $(versaoDoProjeto)"
+    ! grep -q '^ALLUSERS' <<<"$propriedades" || falhar "$1 sets ALLUSERS: it would install for every user"
+    grep -qx 'Template: x64;1046' <<<"$resumo" || falhar "$1: its template is not x64;1046"
+    (($(sed -n 's/^Source: \([0-9]*\).*/\1/p' <<<"$resumo") & 8)) || falhar "$1 asks for administrator rights"
+    msiinfo export "$1" LaunchCondition | grep -q $'^NOT WIX_DOWNGRADE_DETECTED\tUma versão mais nova' ||
+        falhar "$1 does not refuse a downgrade in Portuguese"
+    echo "$1: per-user, with no administrator rights, ProductLanguage 1046, ProductVersion $(versaoDoProjeto)"
+}
+
+# The same tree at the next patch version, packaged into $trabalho/seguinte; prints its .msi.
+empacotarVersaoSeguinte() {
+    local versao=$1 copia=$trabalho/seguinte
+    mkdir "$copia"
+    git ls-files -z | xargs -0 tar -c | tar -x -C "$copia"
+    sed -i "s/^    VERSION $(versaoDoProjeto)\$/    VERSION $versao/" "$copia/CMakeLists.txt"
+    (cd "$copia" && cmake --preset windows -DBUILD_TESTING=OFF --no-warn-unused-cli >/dev/null &&
+        cmake --build --preset windows >/dev/null && cd build/windows && cpack -G External >/dev/null) ||
+        falhar "the tree at version $versao did not build or package"
+    echo "$copia/build/windows/adivinhe-$versao-windows-x86_64.msi"
+}
+
+# The game's entries in Apps & features, one a line: name | version | publisher.
+entradasDoJogo() {
+    local raiz
+    for raiz in HKLM HKCU; do
+        wine reg export "$raiz\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall" "$trabalho/entradas.reg" /y \
+            >/dev/null 2>&1 || continue
+        iconv -f UTF-16 -t UTF-8 "$trabalho/entradas.reg" | tr -d '\r' | awk -F'"' '
+            /^\[/ { if (nome == "Adivinhe o número") print nome " | " versao " | " editor; nome = versao = editor = "" }
+            $2 == "DisplayName" { nome = $4 } $2 == "DisplayVersion" { versao = $4 } $2 == "Publisher" { editor = $4 }
+            END { if (nome == "Adivinhe o número") print nome " | " versao " | " editor }'
+    done
+}
+
+esperarEntradas() {
+    local entradas
+    entradas=$(entradasDoJogo)
+    [ "$entradas" = "$1" ] || falhar "Apps & features lists:"$'\n'"$entradas"$'\n'"and should list:"$'\n'"$1"
+    echo "Apps & features: $1"
+}
+
+# What the user's profile and Windows Installer's caches hold, to tell what a removal
+# left; the caches' folders are Windows Installer's own, made at its first run.
+retratoDoPrefixo() {
+    (cd "$WINEPREFIX/drive_c" && { find users; find windows -path 'windows/Installer*'; } | sort |
+        grep -vx -e 'users/[^/]*/AppData/Roaming/Microsoft/Installer' -e 'windows/Installer')
+}
+
+# The .msi installed under wine, in a fresh prefix whose menus reach none of this
+# machine's, as a player would: the three files of the .zip in the per-user
+# Programs folder, a Start-menu shortcut to the game, an entry in Apps & features;
+# the game plays from there. The next version replaces it, leaving one entry; this
+# one is then refused; and the removal leaves nothing behind.
+conferirInstalador() {
+    local zip=$1 versao msi seguinte msi_seguinte pasta atalho arquivo saida status=0
+    versao=$(versaoDoProjeto)
+    msi=build/windows/adivinhe-$versao-windows-x86_64.msi
+    conferirTabelasDoMsi "$msi"
+    seguinte=$(awk -F. '{ print $1 "." $2 "." $3 + 1 }' <<<"$versao")
+    msi_seguinte=$(empacotarVersaoSeguinte "$seguinte")
+    [ "$(msiinfo suminfo "$msi" | grep '^Revision')" != "$(msiinfo suminfo "$msi_seguinte" | grep '^Revision')" ] ||
+        falhar "the .msi files of $versao and $seguinte have the same package code"
+
+    export WINEPREFIX=$trabalho/wine WINEDEBUG=-all WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree,mshtml="
+    unset DISPLAY
+    wine cmd /c exit >/dev/null 2>&1
+    retratoDoPrefixo >"$trabalho/antes"
+
+    wine msiexec /i "$msi" /qn || falhar "msiexec /i $msi failed"
+    pasta=$(echo "$WINEPREFIX"/drive_c/users/*/AppData/Local/Programs/Adivinhe)
+    [ "$(ls "$pasta" | tr '\n' ' ')" = "LEIAME.txt LICENSE.txt adivinhe.exe " ] || falhar "$pasta holds: $(ls "$pasta")"
+    for arquivo in adivinhe.exe LEIAME.txt LICENSE.txt; do
+        cmp "$zip/$arquivo" "$pasta/$arquivo" || falhar "the installed $arquivo is not the .zip's"
+    done
+    echo "installed in ${pasta#"$WINEPREFIX/"}: the .zip's three files, byte for byte"
+    atalho=$(echo "$WINEPREFIX"/drive_c/users/*/AppData/Roaming/Microsoft/Windows/"Start Menu"/Programs/"Adivinhe o número.lnk")
+    tr -d '\0' <"$atalho" | grep -qaF 'AppData\Local\Programs\Adivinhe\adivinhe.exe' ||
+        falhar "the Start-menu shortcut does not point at adivinhe.exe"
+    echo "the Start-menu shortcut ${atalho#"$WINEPREFIX/"} points at adivinhe.exe"
+    esperarEntradas "Adivinhe o número | $versao | the adivinhe developers"
+    saida=$(printf '4\n' | wine "$pasta/adivinhe.exe") || status=$?
+    [ "$status" -eq 0 ] && grep -q 'Opcao: $' <<<"$saida" || falhar "the installed game did not play (status $status): $saida"
+    echo "the installed game shows the menu and ends with status 0"
+
+    wine msiexec /i "$msi_seguinte" /qn || falhar "msiexec /i $msi_seguinte failed"
+    esperarEntradas "Adivinhe o número | $seguinte | the adivinhe developers"
+    ! wine msiexec /i "$msi" /qn || falhar "$msi installed over $seguinte"
+    esperarEntradas "Adivinhe o número | $seguinte | the adivinhe developers"
+    echo "$seguinte replaced $versao, and $versao is then refused"
+
+    wine msiexec /x "$msi_seguinte" /qn || falhar "msiexec /x failed"
+    retratoDoPrefixo | diff "$trabalho/antes" - || falhar "the removal left the files above"
+    ! wine reg query 'HKCU\Software\adivinhe' >/dev/null 2>&1 || falhar "the removal left HKCU\Software\adivinhe"
+    esperarEntradas ""
+    echo "the removal left nothing behind"
+    wineserver -k
 }
 
 # The game's icon, made from its one drawing, and its version details are in the .exe.
@@ -165,7 +274,7 @@ conferirReproducao() {
         sleep 2
     done
     for pacote in release/adivinhe_1.0.0_amd64.deb release/adivinhe-1.0.0-Linux.tar.gz \
-        windows/adivinhe-1.0.0-windows-x86_64.zip web/adivinhe-1.0.0-web.zip; do
+        windows/adivinhe-1.0.0-windows-x86_64.zip windows/adivinhe-1.0.0-windows-x86_64.msi web/adivinhe-1.0.0-web.zip; do
         cmp "$trabalho/um/build/$pacote" "$trabalho/outra pasta/build/$pacote"
         echo "$(basename "$pacote"): the same to the byte from both folders"
     done

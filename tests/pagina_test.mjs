@@ -273,6 +273,8 @@ test("a tela do menu chega numa so escrita, e o numero do mestre some da pagina"
     assert.match(pagina, /Palpite: /);
     assert.doesNotMatch(pagina, /173|1999/);
     await conferirSemRedeNemErros(aba, doDisco);
+    // Ctrl with a key other than D leaves the input open.
+    assert.equal(await aba.avaliar(() => adivinhe.status()), null);
     await aba.fechar();
 });
 
