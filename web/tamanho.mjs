@@ -10,7 +10,7 @@ export function acompanharATela(quadro) {
     };
     new ResizeObserver(manterALinhaAVista).observe(quadro);
     new MutationObserver(manterALinhaAVista).observe(quadro,
-        { subtree: true, childList: true, characterData: true, attributeFilter: ["hidden"] });
+        { subtree: true, childList: true, attributeFilter: ["hidden"] });
     acompanharOTecladoDoAparelho();
 }
 

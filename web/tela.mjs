@@ -31,17 +31,7 @@ function ultimos(texto, caracteres) {
 }
 
 // The end of a text: at most its last so many lines, and characters.
-function fimDoTexto(texto, linhas, caracteres) {
-    const fim = ultimos(texto, caracteres);
-    let quebra = fim.length;
-    for (let n = 0; n < linhas; ++n) {
-        quebra = quebra > 0 ? fim.lastIndexOf("\n", quebra - 1) : -1;
-        if (quebra < 0) {
-            return fim;
-        }
-    }
-    return fim.slice(quebra + 1);
-}
+const fimDoTexto = (texto, linhas, caracteres) => ultimos(texto, caracteres).split("\n").slice(-linhas).join("\n");
 
 export class Tela {
     #anteriores;
