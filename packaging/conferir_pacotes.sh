@@ -196,8 +196,10 @@ retratoDoPrefixo() {
 # the game plays from there. The next version replaces it, leaving one entry; this
 # one is then refused; and the removal leaves nothing behind.
 conferirInstalador() {
-    local zip=$1 versao msi seguinte msi_seguinte pasta atalho arquivo saida status=0
+    local zip=$1 versao msi seguinte msi_seguinte pasta atalho arquivo saida editor status=0
     versao=$(versaoDoProjeto)
+    editor=$(detalheDaVersao "$zip/adivinhe.exe" CompanyName)
+    [ -n "$editor" ] || falhar "adivinhe.exe names no publisher"
     msi=build/windows/adivinhe-$versao-windows-x86_64.msi
     conferirTabelasDoMsi "$msi"
     seguinte=$(awk -F. '{ print $1 "." $2 "." $3 + 1 }' <<<"$versao")
@@ -221,15 +223,15 @@ conferirInstalador() {
     tr -d '\0' <"$atalho" | grep -qaF 'AppData\Local\Programs\Adivinhe\adivinhe.exe' ||
         falhar "the Start-menu shortcut does not point at adivinhe.exe"
     echo "the Start-menu shortcut ${atalho#"$WINEPREFIX/"} points at adivinhe.exe"
-    esperarEntradas "Adivinhe o número | $versao | the adivinhe developers"
+    esperarEntradas "Adivinhe o número | $versao | $editor"
     saida=$(printf '4\n' | wine "$pasta/adivinhe.exe") || status=$?
     [ "$status" -eq 0 ] && grep -q 'Opcao: $' <<<"$saida" || falhar "the installed game did not play (status $status): $saida"
     echo "the installed game shows the menu and ends with status 0"
 
     wine msiexec /i "$msi_seguinte" /qn || falhar "msiexec /i $msi_seguinte failed"
-    esperarEntradas "Adivinhe o número | $seguinte | the adivinhe developers"
+    esperarEntradas "Adivinhe o número | $seguinte | $editor"
     ! wine msiexec /i "$msi" /qn || falhar "$msi installed over $seguinte"
-    esperarEntradas "Adivinhe o número | $seguinte | the adivinhe developers"
+    esperarEntradas "Adivinhe o número | $seguinte | $editor"
     echo "$seguinte replaced $versao, and $versao is then refused"
 
     wine msiexec /x "$msi_seguinte" /qn || falhar "msiexec /x failed"
@@ -240,13 +242,18 @@ conferirInstalador() {
     wineserver -k
 }
 
+# One value of the .exe's version details.
+detalheDaVersao() {
+    wrestool --extract --raw --type=version "$1" | iconv -f UTF-16LE -t UTF-8 -c | tr '\0' '\n' |
+        grep -av '^$' | grep -a -A1 "$2\$" | tail -n 1
+}
+
 # The game's icon, made from its one drawing, and its version details are in the .exe.
 conferirRecursos() {
     local versao
     packaging/gerar_icone.sh --conferir
     wrestool --list --type=group_icon "$1" | grep -q . || falhar "$1 holds no icon"
-    versao=$(wrestool --extract --raw --type=version "$1" | iconv -f UTF-16LE -t UTF-8 -c | tr '\0' '\n' |
-        grep -av '^$' | grep -a -A1 'FileVersion$' | tail -n 1)
+    versao=$(detalheDaVersao "$1" FileVersion)
     [ "$versao" = "$(versaoDoProjeto)" ] || falhar "$1 tells FileVersion '$versao', not $(versaoDoProjeto)"
     echo "$1: an icon, and a version resource of FileVersion $versao"
 }
