@@ -84,9 +84,9 @@ test("cada tela e anunciada uma vez, sem o eco, e a limpeza cala o anuncio velho
 const PROMPT = "Digite um numero entre 1 e 4: ";
 const numeradas = (n) => Array.from({ length: n }, (_, i) => `${i}\n`).join("");
 const LIMITES = [
-    { nome: "linhas demais", escritas: [numeradas(1500), numeradas(1500), PROMPT],
-        tela: `${numeradas(1500).repeat(2).split("\n").slice(-2000).join("\n")}${PROMPT}`,
-        anuncio: `${numeradas(1500).split("\n").slice(-24).join("\n")}${PROMPT}` },
+    { nome: "linhas demais", escritas: [numeradas(1500), numeradas(2500), PROMPT],
+        tela: `${(numeradas(1500) + numeradas(2500)).split("\n").slice(-2000).join("\n")}${PROMPT}`,
+        anuncio: `${numeradas(2500).split("\n").slice(-24).join("\n")}${PROMPT}` },
     { nome: "uma linha longa demais", escritas: [PROMPT.repeat(20000), "\n", PROMPT.repeat(300)],
         tela: `${PROMPT.repeat(20000).slice(-10000)}\n${PROMPT.repeat(300).slice(-10000)}`,
         anuncio: PROMPT.repeat(300).slice(-2000) },

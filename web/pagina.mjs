@@ -64,8 +64,8 @@ async function jogar() {
     deNovo.hidden = false;
 }
 
+// As a new process in the same terminal, the new run starts by clearing the screen.
 function jogarDeNovo() {
-    tela.recomecar();
     execucao = new Execucao();
     jogar();
 }

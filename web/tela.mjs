@@ -79,13 +79,6 @@ export class Tela {
         this.#anuncio.replaceChildren(paragrafo);
     }
 
-    // A new run: an empty screen, and nothing left of the last run's bytes.
-    recomecar() {
-        this.#decodificador = new TextDecoder();
-        this.#sequencia = null;
-        this.#limpar();
-    }
-
     #limpar() {
         this.#anteriores.textContent = "";
         this.#ultima.textContent = "";
