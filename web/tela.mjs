@@ -30,8 +30,7 @@ function ultimos(texto, caracteres) {
     return /^[\udc00-\udfff]/.test(fim) && fim !== texto ? fim.slice(1) : fim;
 }
 
-// The end of a text: at most its last so many lines, and characters.
-const fimDoTexto = (texto, linhas, caracteres) => ultimos(texto, caracteres).split("\n").slice(-linhas).join("\n");
+const ultimasLinhas = (texto, linhas) => texto.split("\n").slice(-linhas).join("\n");
 
 export class Tela {
     #anteriores;
@@ -59,7 +58,7 @@ export class Tela {
     escrever(bytes) {
         const texto = this.#filtrar(this.#decodificador.decode(bytes, { stream: true }));
         this.#mostrar(texto);
-        this.#novo = ultimos(this.#novo + texto, 2 * ANUNCIO.caracteres);
+        this.#novo = ultimos(this.#novo + texto, ANUNCIO.caracteres);
     }
 
     // Text of the page's own, such as the echo, which is not announced.
@@ -69,7 +68,7 @@ export class Tela {
 
     // The last screen of what the program wrote since the last announcement, with extra after it.
     anunciar(extra = "") {
-        const texto = fimDoTexto(this.#novo, ANUNCIO.linhas, ANUNCIO.caracteres) + extra;
+        const texto = ultimasLinhas(this.#novo, ANUNCIO.linhas) + extra;
         this.#novo = "";
         if (texto.trim() === "") {
             return;
