@@ -35,6 +35,7 @@ class AbaDoPuppeteer {
         // Firefox hands a ClipboardEvent made by a script no data.
         this.#chromium = browser === "chrome";
         this.colaPorEvento = this.#chromium;
+        this.colaDoTeclado = this.#chromium;
         pagina.setDefaultTimeout(10000);
         pagina.on("request", (pedido) => this.pedidos.push(pedido.url()));
         pagina.on("console", (mensagem) => this.erros.push(`${mensagem.type()}: ${mensagem.text()}`));
@@ -114,6 +115,31 @@ class AbaDoPuppeteer {
             await pausa();
         }
         await this.cdp("Input.insertText", { text: palavra });
+    }
+
+    // A paste as a person makes it, Ctrl+C on a selection and Ctrl+V in the line,
+    // through the browser's own editing commands: its paste event is trusted, and
+    // what the page does not prevent of it happens. Chromium's alone.
+    async colarDoTeclado(texto) {
+        await this.#pagina.evaluate((copiado) => {
+            const area = document.createElement("textarea");
+            area.value = copiado;
+            document.body.append(area);
+            area.select();
+        }, texto);
+        await this.#atalho("C", "copy");
+        await this.#pagina.evaluate(() => {
+            document.querySelector("body > textarea").remove();
+            document.getElementById("linha").focus();
+        });
+        await this.#atalho("V", "paste");
+    }
+
+    async #atalho(letra, comando) {
+        const tecla = { key: letra.toLowerCase(), code: `Key${letra}`, windowsVirtualKeyCode: letra.charCodeAt(0),
+            modifiers: 2 };
+        await this.cdp("Input.dispatchKeyEvent", { type: "rawKeyDown", commands: [comando], ...tecla });
+        await this.cdp("Input.dispatchKeyEvent", { type: "keyUp", ...tecla });
     }
 
     // The JS heap in use after a garbage collection, in bytes: Chromium's alone tells.

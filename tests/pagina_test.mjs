@@ -202,6 +202,9 @@ async function responder(aba, passos, digitar = digitarNoTeclado) {
 }
 
 async function colarNaLinha(aba, texto, t) {
+    if (aba.colaDoTeclado) {
+        return aba.colarDoTeclado(texto);
+    }
     if (!aba.colaPorEvento) {
         t.diagnostic(`${motor.nome} hands a script's ClipboardEvent no data: the lines are put in as input instead`);
     }
@@ -305,6 +308,8 @@ test("Solo ganho por busca binaria, e uma nova execucao com o ranking vazio", as
     await aba.esperar(() => adivinhe.status() === 0);
     assert.match(await aba.avaliar(() => adivinhe.saida()), /1 - Ana \| Vencedor \| \d+ pontos\n/);
     assert.match(await aba.avaliar(() => adivinhe.tela()), /Opcao: 4\n\n\[Fim do jogo\.\]\n/);
+    assert.match(await aba.avaliar(() => document.getElementById("anuncio").textContent),
+        /Fim do jogo\. Tecle ENTER para jogar de novo\.$/);
     const jogarDeNovoAVista = () => aba.avaliar(() => document.getElementById("de-novo").checkVisibility());
     assert.equal(await jogarDeNovoAVista(), true);
     await digitarNoTeclado(aba, "\n");
