@@ -79,6 +79,10 @@ class AbaDoPuppeteer {
         }
     }
 
+    clicar(seletor) {
+        return this.#pagina.click(seletor);
+    }
+
     fechar() {
         return this.#pagina.close();
     }

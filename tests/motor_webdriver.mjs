@@ -5,7 +5,7 @@
 import { spawn } from "node:child_process";
 import { once } from "node:events";
 import { createServer } from "node:net";
-import { Builder, Key } from "selenium-webdriver";
+import { Builder, By, Key } from "selenium-webdriver";
 
 export const XVFB = "/usr/bin/Xvfb";
 const DRIVER = "/usr/bin/WebKitWebDriver";
@@ -123,6 +123,10 @@ class AbaDoWebDriver {
         } else {
             await acoes.sendKeys(TECLAS[tecla] ?? tecla).perform();
         }
+    }
+
+    async clicar(seletor) {
+        await (await this.#sessao.findElement(By.css(seletor))).click();
     }
 
     fechar() {

@@ -282,7 +282,8 @@ test("a tela do menu chega numa so escrita, e o numero do mestre some da pagina"
 });
 
 // Plays Solo at level 1 halving the range after each hint read on the screen; then
-// a new run, on ENTER, starts with an empty ranking, as a new process would.
+// a new run, from the button "Jogar de novo", starts with an empty ranking, as a
+// new process would, and the keyboard types into its line; ENTER starts the next.
 test("Solo ganho por busca binaria, e uma nova execucao com o ranking vazio", async () => {
     const { aba } = await abrirPagina(navegador, doDisco);
     await responder(aba, ["1\n", "1\n", "Ana\n", "1\n"]);
@@ -312,12 +313,16 @@ test("Solo ganho por busca binaria, e uma nova execucao com o ranking vazio", as
         /Fim do jogo\. Tecle ENTER para jogar de novo\.$/);
     const jogarDeNovoAVista = () => aba.avaliar(() => document.getElementById("de-novo").checkVisibility());
     assert.equal(await jogarDeNovoAVista(), true);
-    await digitarNoTeclado(aba, "\n");
+    await aba.clicar("#de-novo");
     await aba.esperar(() => adivinhe.saida().endsWith("Opcao: ") && adivinhe.status() === null);
     assert.equal(await jogarDeNovoAVista(), false);
     await digitarNoTeclado(aba, "2\n");
     await aba.esperar(() => adivinhe.saida().endsWith("ENTER para voltar..."));
     assert.match(await aba.avaliar(() => adivinhe.tela()), /^=+ RANKING =+\n\nNenhum jogador ainda\./);
+    await digitarNoTeclado(aba, "\n4\n");
+    await aba.esperar(() => adivinhe.status() === 0);
+    await digitarNoTeclado(aba, "\n");
+    await aba.esperar(() => adivinhe.saida().endsWith("Opcao: ") && adivinhe.status() === null);
     await conferirSemRedeNemErros(aba, doDisco);
     await aba.fechar();
 });
