@@ -239,7 +239,6 @@ conferirInstalador() {
     ! wine reg query 'HKCU\Software\adivinhe' >/dev/null 2>&1 || falhar "the removal left HKCU\Software\adivinhe"
     esperarEntradas ""
     echo "the removal left nothing behind"
-    wineserver -k
 }
 
 # One value of the .exe's version details.

@@ -36,7 +36,6 @@ export class Tela {
     #anteriores;
     #ultima;
     #anuncio;
-    #linhas = 0;
     #novo = "";
     #decodificador = new TextDecoder();
     #sequencia = null;
@@ -81,7 +80,6 @@ export class Tela {
     #limpar() {
         this.#anteriores.textContent = "";
         this.#ultima.textContent = "";
-        this.#linhas = 0;
         this.#novo = "";
         this.#anuncio.replaceChildren();
     }
@@ -116,24 +114,15 @@ export class Tela {
     }
 
     // The text goes after what is there: the last line grows, and each line it
-    // ends goes up, the oldest leaving once the screen holds as many as it keeps.
+    // ends goes up, a text node of its own, the oldest leaving once the screen
+    // holds as many as it keeps.
     #mostrar(texto) {
-        if (texto === "") {
-            return;
-        }
-        const linhas = texto.split("\n");
-        const ultima = linhas.pop();
-        if (linhas.length === 0) {
-            this.#ultima.textContent = ultimos(this.#ultima.textContent + ultima, TAMANHO_DA_LINHA);
-            return;
-        }
-        linhas[0] = this.#ultima.textContent + linhas[0];
-        const guardadas = linhas.slice(-(LINHAS_GUARDADAS - 1));
-        this.#anteriores.append(...guardadas.map((linha) => `${ultimos(linha, TAMANHO_DA_LINHA)}\n`));
-        this.#linhas += guardadas.length;
-        for (; this.#linhas > LINHAS_GUARDADAS - 1; --this.#linhas) {
+        const linhas = (this.#ultima.textContent + texto).split("\n");
+        this.#ultima.textContent = ultimos(linhas.pop(), TAMANHO_DA_LINHA);
+        this.#anteriores.append(...linhas.slice(-(LINHAS_GUARDADAS - 1))
+            .map((linha) => `${ultimos(linha, TAMANHO_DA_LINHA)}\n`));
+        while (this.#anteriores.childNodes.length > LINHAS_GUARDADAS - 1) {
             this.#anteriores.firstChild.remove();
         }
-        this.#ultima.textContent = ultimos(ultima, TAMANHO_DA_LINHA);
     }
 }
