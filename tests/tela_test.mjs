@@ -6,7 +6,7 @@ import assert from "node:assert/strict";
 import { test } from "node:test";
 import { Tela } from "../web/tela.mjs";
 
-// Just what the screen asks of an element: text nodes appended, counted, the first removed.
+// Just what the screen asks of an element: text nodes appended, the first removed.
 class Elemento {
     filhos = [];
 
@@ -16,10 +16,6 @@ class Elemento {
 
     set textContent(texto) {
         this.filhos = texto === "" ? [] : [{ textContent: texto }];
-    }
-
-    get childNodes() {
-        return this.filhos;
     }
 
     get firstChild() {

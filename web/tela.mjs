@@ -36,6 +36,8 @@ export class Tela {
     #anteriores;
     #ultima;
     #anuncio;
+    // Counted, not asked of the DOM: a node list's length is a walk of it in some engines.
+    #linhas = 0;
     #novo = "";
     #decodificador = new TextDecoder();
     #sequencia = null;
@@ -80,6 +82,7 @@ export class Tela {
     #limpar() {
         this.#anteriores.textContent = "";
         this.#ultima.textContent = "";
+        this.#linhas = 0;
         this.#novo = "";
         this.#anuncio.replaceChildren();
     }
@@ -119,9 +122,9 @@ export class Tela {
     #mostrar(texto) {
         const linhas = (this.#ultima.textContent + texto).split("\n");
         this.#ultima.textContent = ultimos(linhas.pop(), TAMANHO_DA_LINHA);
-        this.#anteriores.append(...linhas.slice(-(LINHAS_GUARDADAS - 1))
-            .map((linha) => `${ultimos(linha, TAMANHO_DA_LINHA)}\n`));
-        while (this.#anteriores.childNodes.length > LINHAS_GUARDADAS - 1) {
+        const guardadas = linhas.slice(-(LINHAS_GUARDADAS - 1));
+        this.#anteriores.append(...guardadas.map((linha) => `${ultimos(linha, TAMANHO_DA_LINHA)}\n`));
+        for (this.#linhas += guardadas.length; this.#linhas > LINHAS_GUARDADAS - 1; --this.#linhas) {
             this.#anteriores.firstChild.remove();
         }
     }
