@@ -5,6 +5,7 @@
 const FIM_DA_ENTRADA = new Uint8Array(0);
 const codificador = new TextEncoder();
 const QUEBRA = /\r\n|\r|\n/;
+const LF = 0x0a;
 
 export class DisciplinaDeLinha {
     // A queue taken from its head, not shifted: a shift of a long array moves
@@ -26,17 +27,25 @@ export class DisciplinaDeLinha {
     // for one if there is none; no bytes at the end of the input.
     ler(tamanho) {
         return new Promise((entregar) => {
-            this.#leitor = () => entregar(this.#tirar(tamanho));
+            this.#leitor = () => entregar(this.tirar(tamanho));
             if (this.temLinha()) {
                 this.#acordarLeitor();
             }
         });
     }
 
-    // A line with its line feed, or what Ctrl-D handed over without one: nothing
-    // at all is the end of the input.
+    // Lines, each with its line feed, and after them what Ctrl-D handed over
+    // without one: nothing at all is the end of the input. The text is encoded
+    // once, and each line is a view of its bytes, for a paste may be a flood.
     entregar(texto) {
-        this.#prontos.push(texto === "" ? FIM_DA_ENTRADA : codificador.encode(texto));
+        if (texto === "") {
+            this.#prontos.push(FIM_DA_ENTRADA);
+        }
+        const bytes = codificador.encode(texto);
+        for (let inicio = 0, fim = 0; inicio < bytes.length; inicio = fim) {
+            fim = bytes.indexOf(LF, inicio) + 1 || bytes.length;
+            this.#prontos.push(bytes.subarray(inicio, fim));
+        }
         this.#acordarLeitor();
     }
 
@@ -46,7 +55,12 @@ export class DisciplinaDeLinha {
         leitor?.();
     }
 
-    #tirar(tamanho) {
+    // A read that finds a line handed over, and takes at most tamanho bytes of
+    // it, at once; null when there is none, and the read would wait.
+    tirar(tamanho) {
+        if (!this.temLinha()) {
+            return null;
+        }
         const primeiro = this.#prontos[this.#primeiro];
         if (primeiro.length > tamanho) {
             this.#prontos[this.#primeiro] = primeiro.subarray(tamanho);
@@ -64,7 +78,8 @@ export class DisciplinaDeLinha {
 // Hands the input's text to enviar: with a line feed on ENTER, whether it comes
 // as a key or, from some phones' keyboards, as a line break put in; and without
 // one on Ctrl-D. A key that an input method is composing with is the method's.
-// A paste of several lines hands over each whole line and keeps the last part.
+// A paste of several lines hands over its whole lines at once, each with its
+// line feed, and keeps the last part.
 // Returns what hands the line over, for the page's own ENTER key.
 export function ligarALinha(linha, enviar) {
     const tirar = () => {
@@ -105,13 +120,11 @@ export function ligarALinha(linha, enviar) {
     return entregarLinha;
 }
 
-// The pasted lines go straight to enviar; the input is changed once, not once a line.
+// The pasted lines go to enviar together; the input is changed once, not once a line.
 function colar(linha, texto, enviar) {
     const partes = texto.split(QUEBRA);
     linha.setRangeText(partes[0], linha.selectionStart, linha.selectionEnd, "end");
     partes[0] = linha.value;
     linha.value = partes.pop();
-    for (const parte of partes) {
-        enviar(`${parte}\n`);
-    }
+    enviar(`${partes.join("\n")}\n`);
 }

@@ -26,7 +26,8 @@ class Execucao {
     status = null;
     #jogo = criarAdivinhe({
         wasmBinary: programa,
-        lerDaLinha: (tamanho) => this.#ler(tamanho),
+        tirarDaLinha: (tamanho) => this.disciplina.tirar(tamanho),
+        esperarPelaLinha: (tamanho) => this.#esperar(tamanho),
         temLinhaDigitada: () => this.disciplina.temLinha(),
         escreverNaTela: (erro, bytes) => this.#escrever(erro, bytes),
     });
@@ -37,11 +38,9 @@ class Execucao {
         return this.status;
     }
 
-    // The program is about to wait for the player: the screen is complete.
-    #ler(tamanho) {
-        if (!this.disciplina.temLinha()) {
-            tela.anunciar();
-        }
+    // The program waits for the player, having found no line typed: the screen is complete.
+    #esperar(tamanho) {
+        tela.anunciar();
         return this.disciplina.ler(tamanho);
     }
 
@@ -70,16 +69,23 @@ function jogarDeNovo() {
     jogar();
 }
 
-// A line typed, with its line feed, or what Ctrl-D handed over, goes to the
-// program while it runs, echoed on the screen; once it has ended, ENTER starts
-// it again.
+// The lines typed, with their line feeds, or what Ctrl-D handed over, go to the
+// program while it runs, echoed on the screen. Once it has ended, a line's ENTER
+// starts it again, and the lines after that one go to the new run.
 function enviar(texto) {
-    if (execucao.status === null) {
-        tela.ecoar(texto);
-        execucao.disciplina.entregar(texto);
-    } else if (texto.endsWith("\n")) {
+    if (execucao.status !== null) {
+        const fim = texto.indexOf("\n") + 1;
+        if (fim === 0) {
+            return;
+        }
         jogarDeNovo();
+        texto = texto.slice(fim);
+        if (texto === "") {
+            return;
+        }
     }
+    tela.ecoar(texto);
+    execucao.disciplina.entregar(texto);
 }
 
 const entregarLinha = ligarALinha(linha, enviar);

@@ -46,10 +46,21 @@ public:
 #elif defined(__EMSCRIPTEN__)
 
 // The page keeps what is typed, as a terminal in canonical mode does, and hands
-// the lines over when the program reads. The program waits for them without
-// blocking the page: the read suspends the program until the page answers.
-EM_ASYNC_JS(int, lerDaPagina, (char* destino, int tamanho), {
-    const bytes = await Module["lerDaLinha"](tamanho);
+// the lines over when the program reads. A line already typed is taken at once,
+// the program running on; -1 says that none is.
+EM_JS(int, lerLinhaDigitada, (char* destino, int tamanho), {
+    const bytes = Module["tirarDaLinha"](tamanho);
+    if (!bytes) {
+        return -1;
+    }
+    HEAPU8.set(bytes, destino);
+    return bytes.length;
+});
+
+// The program waits for the next line without blocking the page: the read
+// suspends the program, unwinding its stack, until the page answers.
+EM_ASYNC_JS(int, esperarLinhaDaPagina, (char* destino, int tamanho), {
+    const bytes = await Module["esperarPelaLinha"](tamanho);
     HEAPU8.set(bytes, destino);
     return bytes.length;
 });
@@ -62,8 +73,12 @@ EM_JS(int, paginaTemLinha, (), { return Module["temLinhaDigitada"]() ? 1 : 0; })
 
 class TerminalDoSistema final : public Terminal {
 public:
+    // Only a read that must wait for the player suspends the program: lines typed
+    // ahead, or pasted by the thousand, are read at the program's own pace.
     std::ptrdiff_t ler(std::span<char> destino) override {
-        return lerDaPagina(destino.data(), static_cast<int>(destino.size()));
+        const int tamanho = static_cast<int>(destino.size());
+        const int lidos = lerLinhaDigitada(destino.data(), tamanho);
+        return lidos >= 0 ? lidos : esperarLinhaDaPagina(destino.data(), tamanho);
     }
 
     std::ptrdiff_t escrever(Destino destino, std::span<const char> dados) override {
