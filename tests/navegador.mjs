@@ -3,8 +3,11 @@
 // errors met. What differs between drivers is in one small adapter each:
 // motor_puppeteer.mjs (Chromium, Firefox) and motor_webdriver.mjs (WebKit).
 // Shared by the browser test and the page's benchmark.
-import { existsSync, readFileSync } from "node:fs";
+import { existsSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from "node:fs";
 import { createServer } from "node:http";
+import { tmpdir } from "node:os";
+import { join } from "node:path";
+import { pathToFileURL } from "node:url";
 import { abrirComPuppeteer } from "./motor_puppeteer.mjs";
 import { abrirComWebDriver, XVFB } from "./motor_webdriver.mjs";
 
@@ -94,4 +97,29 @@ export async function servirPagina(arquivo) {
             return new Promise((fechado) => servidor.close(fechado));
         },
     };
+}
+
+// A copy of the page, on the disk, changed for a measure or a check: with a
+// script of the caller's run before anything else (ahead of the page's policy,
+// which does not bind it), and without the page's own script, as the page is
+// drawn before it runs; with the screen given written into it as plain text.
+export function copiaDaPagina(arquivo, { antes = "", semScript = false, tela = null } = {}) {
+    let pagina = readFileSync(arquivo, "utf8");
+    if (antes) {
+        pagina = pagina.replace("<head>", `<head><script>${antes}</script>`);
+    }
+    if (semScript) {
+        pagina = pagina.replace(/<script type="module">[\s\S]*<\/script>/, "");
+    }
+    if (tela !== null) {
+        const linhas = tela.split("\n");
+        const emHtml = (texto) => texto.replace(/&/g, "&amp;").replace(/</g, "&lt;");
+        const anteriores = linhas.slice(0, -1).map((linha) => `${linha}\n`).join("");
+        pagina = pagina.replace(/(<div id="anteriores"[^>]*>)[^<]*/, `$1${emHtml(anteriores)}`)
+            .replace(/(<span id="ultima"[^>]*>)[^<]*/, `$1${emHtml(linhas.at(-1))}`);
+    }
+    const pasta = mkdtempSync(join(tmpdir(), "adivinhe-"));
+    const copia = join(pasta, "adivinhe.html");
+    writeFileSync(copia, pagina);
+    return { endereco: pathToFileURL(copia).href, apagar: () => rmSync(pasta, { recursive: true }) };
 }

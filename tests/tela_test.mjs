@@ -4,40 +4,20 @@
 // Usage: node tela_test.mjs
 import assert from "node:assert/strict";
 import { test } from "node:test";
+import { ElementoDeTexto as Elemento } from "../web/elemento_de_texto.mjs";
 import { Tela } from "../web/tela.mjs";
-
-// Just what the screen asks of an element: text nodes appended, the first removed.
-class Elemento {
-    filhos = [];
-
-    get textContent() {
-        return this.filhos.map((filho) => filho.textContent).join("");
-    }
-
-    set textContent(texto) {
-        this.filhos = texto === "" ? [] : [{ textContent: texto }];
-    }
-
-    get firstChild() {
-        return { remove: () => this.filhos.shift() };
-    }
-
-    append(...textos) {
-        this.filhos.push(...textos.map((texto) => ({ textContent: texto })));
-    }
-
-    replaceChildren(...filhos) {
-        this.filhos = filhos;
-    }
-}
 
 globalThis.document = { createElement: () => new Elemento() };
 const LIMPAR = "\x1b[H\x1b[2J\x1b[3J";
 const bytes = (texto) => new TextEncoder().encode(texto);
 
-function novaTela() {
+// A screen, perhaps on a page that comes with lines already drawn in it.
+function novaTela([anteriores, ultima] = ["", ""]) {
     const anuncio = new Elemento();
-    const tela = new Tela(new Elemento(), new Elemento(), anuncio);
+    const [elementoAnteriores, elementoUltima] = [new Elemento(), new Elemento()];
+    elementoAnteriores.textContent = anteriores;
+    elementoUltima.textContent = ultima;
+    const tela = new Tela(elementoAnteriores, elementoUltima, anuncio);
     return { tela, anunciado: () => anuncio.filhos.map((p) => p.textContent) };
 }
 
@@ -90,13 +70,16 @@ const LIMITES = [
     { nome: "uma linha longa demais", escritas: [PROMPT.repeat(20000), "\n", PROMPT.repeat(300)],
         tela: `${PROMPT.repeat(20000).slice(-10000)}\n${PROMPT.repeat(300).slice(-10000)}`,
         anuncio: PROMPT.repeat(300).slice(-2000) },
+    { nome: "linhas demais depois das que a pagina trouxe", desenhada: ["a\nb\n", "Opcao: "],
+        escritas: [numeradas(1998)], tela: `b\nOpcao: ${numeradas(1998)}`,
+        anuncio: numeradas(1998).split("\n").slice(-24).join("\n") },
     { nome: "um caractere partido no corte", escritas: [`${"\u{1F600}".repeat(6000)}a\n`],
         tela: `${"\u{1F600}".repeat(4999)}a\n`, anuncio: `${"\u{1F600}".repeat(999)}a\n` },
 ];
 
 test("a tela e o anuncio guardam so o fim, como um terminal", () => {
-    for (const { nome, escritas, tela: esperada, anuncio } of LIMITES) {
-        const { tela, anunciado } = novaTela();
+    for (const { nome, desenhada, escritas, tela: esperada, anuncio } of LIMITES) {
+        const { tela, anunciado } = novaTela(desenhada);
         for (const escrita of escritas) {
             tela.escrever(bytes(escrita));
         }

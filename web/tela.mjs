@@ -44,11 +44,16 @@ export class Tela {
 
     // Every line but the last goes to anteriores, a text node each, and the last
     // to ultima, beside the input; each announcement is a paragraph of its own in
-    // the live region anuncio.
+    // the live region anuncio. The page comes with the program's first screen
+    // already drawn, its lines in one text: they are split here as the rest are.
     constructor(anteriores, ultima, anuncio) {
         this.#anteriores = anteriores;
         this.#ultima = ultima;
         this.#anuncio = anuncio;
+        const linhas = anteriores.textContent.split("\n");
+        linhas.pop();
+        anteriores.replaceChildren(...linhas.map((linha) => `${linha}\n`));
+        this.#linhas = linhas.length;
     }
 
     // What the screen holds; for the tests.
@@ -79,7 +84,11 @@ export class Tela {
         this.#anuncio.replaceChildren(paragrafo);
     }
 
+    // The first screen, drawn before the program ran, is hidden from screen
+    // readers: they hear the program's own, once, when it waits.
     #limpar() {
+        this.#anteriores.removeAttribute("aria-hidden");
+        this.#ultima.removeAttribute("aria-hidden");
         this.#anteriores.textContent = "";
         this.#ultima.textContent = "";
         this.#linhas = 0;
