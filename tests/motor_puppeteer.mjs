@@ -16,7 +16,11 @@ export async function abrirComPuppeteer(browser, executablePath) {
     }
     const navegador = await puppeteer.launch({ browser, executablePath, headless: true, args });
     return {
-        abrirAba: async (opcoes) => new AbaDoPuppeteer(await navegador.newPage(), browser, opcoes),
+        // Each tab in a browser context of its own, as a new visitor's: no cache, no compiled code kept.
+        abrirAba: async (opcoes) => {
+            const contexto = await navegador.createBrowserContext();
+            return new AbaDoPuppeteer(await contexto.newPage(), browser, opcoes);
+        },
         fechar: () => navegador.close(),
     };
 }
@@ -84,7 +88,7 @@ class AbaDoPuppeteer {
     }
 
     fechar() {
-        return this.#pagina.close();
+        return this.#pagina.browserContext().close();
     }
 
     // A screen of so many CSS px; a touch screen is a phone's, of twice the pixel density.
