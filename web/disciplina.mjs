@@ -23,14 +23,11 @@ export class DisciplinaDeLinha {
         return this.#leitor !== null;
     }
 
-    // Like a read: at most tamanho bytes of the first line handed over, waiting
-    // for one if there is none; no bytes at the end of the input.
-    ler(tamanho) {
+    // A read that found no line, as tirar tells, waits for the next one handed
+    // over, and takes at most tamanho bytes of it; no bytes at the end of the input.
+    esperar(tamanho) {
         return new Promise((entregar) => {
             this.#leitor = () => entregar(this.tirar(tamanho));
-            if (this.temLinha()) {
-                this.#acordarLeitor();
-            }
         });
     }
 

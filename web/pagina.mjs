@@ -41,7 +41,7 @@ class Execucao {
     // The program waits for the player, having found no line typed: the screen is complete.
     #esperar(tamanho) {
         tela.anunciar();
-        return this.disciplina.ler(tamanho);
+        return this.disciplina.esperar(tamanho);
     }
 
     #escrever(erro, bytes) {
