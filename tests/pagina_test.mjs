@@ -82,7 +82,7 @@ const SESSOES = [
     // Lines longer than a read takes (8,192 bytes), pasted as names: the cut falls
     // inside a name after blanks, inside a character, before the line feed alone,
     // or just after a line of 8,192 bytes; the program gets every byte once.
-    ...[[" ".repeat(8190) + "Rita Lee", "x".repeat(8191)], [" ".repeat(8189) + "Jo\u00e3o", "y".repeat(8192)]]
+    ...[[" ".repeat(8190) + "Rita Lee", "x".repeat(8191)], [" ".repeat(8189) + "Jo\u00e3o", "Z" + "y".repeat(8191)]]
         .map(([mestre, jogador]) => ({
             nome: `nomes mais longos que uma leitura: ${mestre.trim()}`,
             colar: `1\n3\n${mestre}\n${jogador}\n`,
