@@ -8,14 +8,18 @@ const QUEBRA = /\r\n|\r|\n/;
 const LF = 0x0a;
 
 export class DisciplinaDeLinha {
-    // A queue taken from its head, not shifted: a shift of a long array moves
-    // all the rest, and a pasted flood is a long queue.
-    #prontos = [];
+    // Each handing over is a block of bytes: a line, a paste's many lines, or
+    // the end of the input. A read takes from the first block up to its next
+    // line feed, so that a pasted flood is encoded once and cut as it is read.
+    // The queue is taken from its head, not shifted: a shift of a long array
+    // moves all the rest.
+    #blocos = [];
     #primeiro = 0;
+    #lidos = 0;
     #leitor = null;
 
     temLinha() {
-        return this.#primeiro < this.#prontos.length;
+        return this.#primeiro < this.#blocos.length;
     }
 
     // Whether the program waits for a line not typed yet.
@@ -32,17 +36,9 @@ export class DisciplinaDeLinha {
     }
 
     // Lines, each with its line feed, and after them what Ctrl-D handed over
-    // without one: nothing at all is the end of the input. The text is encoded
-    // once, and each line is a view of its bytes, for a paste may be a flood.
+    // without one: nothing at all is the end of the input.
     entregar(texto) {
-        if (texto === "") {
-            this.#prontos.push(FIM_DA_ENTRADA);
-        }
-        const bytes = codificador.encode(texto);
-        for (let inicio = 0, fim = 0; inicio < bytes.length; inicio = fim) {
-            fim = bytes.indexOf(LF, inicio) + 1 || bytes.length;
-            this.#prontos.push(bytes.subarray(inicio, fim));
-        }
+        this.#blocos.push(texto === "" ? FIM_DA_ENTRADA : codificador.encode(texto));
         this.#acordarLeitor();
     }
 
@@ -52,23 +48,29 @@ export class DisciplinaDeLinha {
         leitor?.();
     }
 
-    // A read that finds a line handed over, and takes at most tamanho bytes of
-    // it, at once; null when there is none, and the read would wait.
+    // A read that finds a line handed over takes at most tamanho bytes of it, at
+    // once; null when there is none, and the read would wait.
     tirar(tamanho) {
         if (!this.temLinha()) {
             return null;
         }
-        const primeiro = this.#prontos[this.#primeiro];
-        if (primeiro.length > tamanho) {
-            this.#prontos[this.#primeiro] = primeiro.subarray(tamanho);
-            return primeiro.subarray(0, tamanho);
+        const bloco = this.#blocos[this.#primeiro];
+        const inicio = this.#lidos;
+        const fim = Math.min(bloco.indexOf(LF, inicio) + 1 || bloco.length, inicio + tamanho);
+        this.#lidos = fim;
+        if (fim === bloco.length) {
+            this.#passarAoProximoBloco();
         }
-        this.#prontos[this.#primeiro++] = undefined;
+        return bloco.subarray(inicio, fim);
+    }
+
+    #passarAoProximoBloco() {
+        this.#blocos[this.#primeiro++] = undefined;
+        this.#lidos = 0;
         if (!this.temLinha()) {
-            this.#prontos = [];
+            this.#blocos = [];
             this.#primeiro = 0;
         }
-        return primeiro;
     }
 }
 

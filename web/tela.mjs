@@ -101,10 +101,11 @@ export class Tela {
         let visivel = "";
         let inicio = 0;
         for (let i = 0; i < pedaco.length; ++i) {
-            if (this.#sequencia === null && pedaco[i] !== ESC) {
-                continue;
-            }
             if (this.#sequencia === null) {
+                i = pedaco.indexOf(ESC, i);
+                if (i < 0) {
+                    break;
+                }
                 visivel += pedaco.slice(inicio, i);
                 this.#sequencia = "";
                 continue;
