@@ -105,11 +105,11 @@ export async function servirPagina(arquivo) {
 // drawn before it runs; with the screen given written into it as plain text.
 export function copiaDaPagina(arquivo, { antes = "", semScript = false, tela = null } = {}) {
     let pagina = readFileSync(arquivo, "utf8");
+    if (semScript) {
+        pagina = pagina.replace(/<script\b[\s\S]*?<\/script>/g, "");
+    }
     if (antes) {
         pagina = pagina.replace("<head>", `<head><script>${antes}</script>`);
-    }
-    if (semScript) {
-        pagina = pagina.replace(/<script type="module">[\s\S]*<\/script>/, "");
     }
     if (tela !== null) {
         const linhas = tela.split("\n");

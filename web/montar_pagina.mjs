@@ -3,7 +3,7 @@
 // and the game's icon into pagina.html, under a Content-Security-Policy that lets
 // that script and that style alone in, and nothing connect. The page comes with
 // the program's first screen drawn in it, so that it shows as soon as the page
-// does, before its script has run.
+// does; the script waits in it as data, and runs once the page has been shown.
 // Usage: node montar_pagina.mjs GAME.mjs PAGE.html
 import { build, transform } from "esbuild";
 import { createHash } from "node:crypto";
@@ -54,9 +54,10 @@ const { outputFiles } = await build({
     logLevel: "warning",
 });
 const script = outputFiles[0].text;
+const { code: inicio } = await transform(ler("iniciar.mjs"), { loader: "js", format: "esm", minify: true });
 const { code: estilo } = await transform(ler("pagina.css"), { loader: "css", minify: true });
 // Each is inlined: a closing tag inside it would end it early.
-for (const [texto, fecho] of [[script, "</script"], [estilo, "</style"]]) {
+for (const [texto, fecho] of [[script, "</script"], [inicio, "</script"], [estilo, "</style"]]) {
     if (texto.toLowerCase().includes(fecho)) {
         throw new Error(`the bundled page holds ${fecho} where it cannot be inlined`);
     }
@@ -67,7 +68,8 @@ const icone = ler("../packaging/adivinhe.svg").replace(/>\s+</g, "><").trim();
 
 const primeiraTela = await desenharAPrimeiraTela();
 
-const partes = { ESTILO: estilo, SCRIPT: script, HASH_DO_SCRIPT: hash(script), HASH_DO_ESTILO: hash(estilo),
+const partes = { ESTILO: estilo, SCRIPT: script, INICIO: inicio, HASHES_DOS_SCRIPTS: `${hash(inicio)} ${hash(script)}`,
+    HASH_DO_ESTILO: hash(estilo),
     ICONE: `data:image/svg+xml,${encodeURIComponent(icone)}`, ANTERIORES: emHtml(primeiraTela.anteriores),
     ULTIMA: emHtml(primeiraTela.ultima) };
 const pagina = ler("pagina.html").replace(/@([A-Z_]+)@/g, (_, nome) => partes[nome]);
