@@ -7,8 +7,10 @@ import puppeteer from "puppeteer-core";
 export async function abrirComPuppeteer(browser, executablePath) {
     const args = [];
     if (browser === "chrome") {
+        // The omnibox's popup is a page of Chromium's own, made for every new browser context: it
+        // would load beside the page, on the same cores, and the page's timings would carry it.
         args.push("--disable-gpu", "--no-first-run", "--disable-background-networking", "--disable-component-update",
-            "--disable-sync");
+            "--disable-sync", "--disable-features=WebUIOmniboxPopup,WebUIOmniboxAimPopup");
         // Chromium's sandbox cannot start as root.
         if (process.getuid?.() === 0) {
             args.push("--no-sandbox");
