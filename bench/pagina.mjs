@@ -37,6 +37,7 @@ const SONDA = `(() => {
     requestAnimationFrame(olhar);
 })();`;
 
+const endereco = pathToFileURL(arquivo).href;
 const conteudo = readFileSync(arquivo);
 const bruto = conteudo.length;
 const comprimido = gzipSync(conteudo, { level: 9 }).length;
@@ -49,7 +50,7 @@ const ms = (valores) => valores.map((v) => v.toFixed(0)).join(", ");
 
 // The program's first screen, as the page shows it once the program waits.
 async function primeiraTelaDoPrograma(navegador) {
-    const { aba } = await abrirPagina(navegador, pathToFileURL(arquivo).href);
+    const { aba } = await abrirPagina(navegador, endereco);
     const tela = await aba.avaliar(() => adivinhe.tela());
     await aba.fechar();
     return tela;
@@ -80,7 +81,7 @@ async function medirPrimeiraTela(navegador, nome, piso, pagina, opcoes) {
 async function medirEnxurrada(navegador, nome, linhas) {
     const medidas = [];
     for (let i = 0; i < ENXURRADA.pastas; ++i) {
-        const { aba } = await abrirPagina(navegador, pathToFileURL(arquivo).href);
+        const { aba } = await abrirPagina(navegador, endereco);
         await aba.avaliar(() => {
             globalThis.inicioDaEnxurrada = performance.now();
         });
