@@ -324,6 +324,18 @@ test("Solo ganho por busca binaria, e uma nova execucao com o ranking vazio", as
     await aba.esperar(() => adivinhe.status() === 0);
     await digitarNoTeclado(aba, "\n");
     await aba.esperar(() => adivinhe.saida().endsWith("Opcao: ") && adivinhe.status() === null);
+    // A Ctrl-D typed with the ENTER that starts a run, before it reads, is its end of input.
+    await digitarNoTeclado(aba, "4\n");
+    await aba.esperar(() => adivinhe.status() === 0);
+    await aba.avaliar(() => {
+        for (const tecla of [{ key: "Enter" }, { key: "d", ctrlKey: true }]) {
+            document.getElementById("linha").dispatchEvent(new KeyboardEvent("keydown", tecla));
+        }
+    });
+    await esperarOPrograma(aba);
+    const semEntrada = executarNativo("");
+    assert.deepEqual(await aba.avaliar(() => [adivinhe.saida(), adivinhe.status()]),
+        [semEntrada.saida, semEntrada.status]);
     await conferirSemRedeNemErros(aba, doDisco);
     await aba.fechar();
 });
