@@ -324,12 +324,15 @@ test("Solo ganho por busca binaria, e uma nova execucao com o ranking vazio", as
     await aba.esperar(() => adivinhe.status() === 0);
     await digitarNoTeclado(aba, "\n");
     await aba.esperar(() => adivinhe.saida().endsWith("Opcao: ") && adivinhe.status() === null);
-    // A Ctrl-D typed with the ENTER that starts a run, before it reads, is its end of input.
+    // The ENTER of any line typed after a run starts the next; a Ctrl-D typed with
+    // it, before the new run reads, is its end of input.
     await digitarNoTeclado(aba, "4\n");
     await aba.esperar(() => adivinhe.status() === 0);
     await aba.avaliar(() => {
+        const linha = document.getElementById("linha");
+        linha.value = "9";
         for (const tecla of [{ key: "Enter" }, { key: "d", ctrlKey: true }]) {
-            document.getElementById("linha").dispatchEvent(new KeyboardEvent("keydown", tecla));
+            linha.dispatchEvent(new KeyboardEvent("keydown", tecla));
         }
     });
     await esperarOPrograma(aba);
