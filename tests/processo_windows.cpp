@@ -23,9 +23,8 @@ void fechar(HANDLE& handle) {
     }
 }
 
-// Under wine the build's path is a Unix one; wine's drive Z: is the Unix root.
-std::string caminhoDoJogo() {
-    std::string caminho = ADIVINHE_EXE;
+// Under wine the build's paths are Unix ones; wine's drive Z: is the Unix root.
+std::string caminhoNoWindows(std::string caminho) {
     if (caminho.starts_with('/')) {
         caminho.insert(0, "Z:");
     }
@@ -61,7 +60,9 @@ Processo::Processo() : detalhes_(new Detalhes) {
     inicio.hStdOutput = filhoEscreve;
     inicio.hStdError = filhoEscreve;
     PROCESS_INFORMATION info{};
-    const std::string caminho = caminhoDoJogo();
+    // The game's cls runs the stand-in, which shows each clear in the output.
+    SetEnvironmentVariableA("COMSPEC", caminhoNoWindows(ADIVINHE_INTERPRETADOR).c_str());
+    const std::string caminho = caminhoNoWindows(ADIVINHE_EXE);
     std::string linha = "\"" + caminho + "\"";
     if (!CreateProcessA(caminho.c_str(), linha.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &inicio,
                         &info)) {

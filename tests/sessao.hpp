@@ -7,6 +7,7 @@
 
 #include <string>
 #include <utility>
+#include <vector>
 
 // Runs part of the program in-process: standard input reads from a string and
 // standard output and error are collected. Each session starts with an empty ranking.
@@ -21,7 +22,7 @@ public:
         return terminal_.saida;
     }
 
-    int escritas() const {
+    const std::vector<std::size_t>& escritas() const {
         return terminal_.escritas;
     }
 

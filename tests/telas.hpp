@@ -1,16 +1,12 @@
 #pragma once
 
-#include "console/console.hpp"
+#include "console/terminal.hpp"
 
 #include <string>
 #include <string_view>
 
-// What limparTela writes; the Windows console is cleared by cls instead.
-#ifdef _WIN32
-inline const std::string LIMPA;
-#else
+// What limparTela writes, and what the tests see of a clear on every platform.
 inline const std::string LIMPA{LIMPAR_TERMINAL};
-#endif
 
 inline std::string repetir(std::string_view texto, int vezes) {
     std::string repetido;

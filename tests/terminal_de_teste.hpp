@@ -33,7 +33,8 @@ public:
 
     std::string saida;
     std::string erro;
-    int escritas = 0;
+    // The size of each write to standard output.
+    std::vector<std::size_t> escritas;
     int escritasDeErro = 0;
     bool falhou = false;
     bool usadoDepoisDeFalharAEscrita = false;
@@ -75,8 +76,8 @@ public:
             return static_cast<std::ptrdiff_t>(dados.size());
         }
         usadoDepoisDeFalharAEscrita = usadoDepoisDeFalharAEscrita || escritaFalhou_;
-        ++escritas;
         const std::size_t cabe = std::min(dados.size(), escreverAteFalhar - saida.size());
+        escritas.push_back(cabe);
         if (cabe == 0) {
             falhou = escritaFalhou_ = true;
             if (erroDaEscrita == 0) {

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
-#include <cstdlib>
 #include <cstring>
 #include <limits>
 #include <optional>
@@ -146,14 +145,12 @@ std::optional<long long> lerNumero() {
 
 }  // namespace
 
+// The clear goes out whole in one write, so that a terminal cleared otherwise can tell it.
 void limparTela() {
-#ifdef _WIN32
-    // Text written before the clear must not show up after it.
-    descarregarSaida();
-    std::system("cls");  // NOLINT(cert-env33-c): the Windows console is cleared by its interpreter
-#else
+    if (saidaPendente.size() - tamanhoPendente < LIMPAR_TERMINAL.size()) {
+        descarregarSaida();
+    }
     acrescentar(LIMPAR_TERMINAL);
-#endif
 }
 
 void limparBuffer() {

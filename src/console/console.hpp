@@ -10,11 +10,6 @@
 constexpr std::size_t TAMANHO_NOME = 100;
 using Nome = std::array<char, TAMANHO_NOME>;
 
-// What clears a terminal: cursor home, erase the window, then erase the lines
-// scrolled off it, as cls does, so that nothing cleared can be scrolled back to
-// (the master's number above all). A terminal without the last one ignores it.
-inline constexpr std::string_view LIMPAR_TERMINAL = "\033[H\033[2J\033[3J";
-
 // Thrown by a read that meets the end of input before it has taken anything.
 // It unwinds the screens up to the main menu, which ends the program.
 struct FimDaEntrada {};

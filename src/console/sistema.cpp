@@ -8,6 +8,10 @@
 
 #ifdef _WIN32
 #include <io.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <string_view>
 #elif defined(__EMSCRIPTEN__)
 #include <emscripten.h>
 #else
@@ -31,9 +35,17 @@ public:
         return _read(ENTRADA, destino.data(), static_cast<unsigned>(destino.size()));
     }
 
+    // The console would show the clear's escape sequence as text: cls clears it
+    // instead, once what was written before the clear has gone out.
     std::ptrdiff_t escrever(Destino destino, std::span<const char> dados) override {
+        const std::string_view texto(dados.data(), dados.size());
+        if (texto.starts_with(LIMPAR_TERMINAL)) {
+            std::system("cls");  // NOLINT(cert-env33-c): the Windows console is cleared by its interpreter
+            return static_cast<std::ptrdiff_t>(LIMPAR_TERMINAL.size());
+        }
+        const std::size_t ateALimpeza = std::min(texto.find(LIMPAR_TERMINAL), texto.size());
         return _write(destino == Destino::saida ? SAIDA : ERRO, dados.data(),
-                      static_cast<unsigned>(dados.size()));
+                      static_cast<unsigned>(ateALimpeza));
     }
 
     // Neither a console nor a pipe is asked: a read whose buffer is empty counts as

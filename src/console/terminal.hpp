@@ -2,6 +2,12 @@
 
 #include <cstddef>
 #include <span>
+#include <string_view>
+
+// What clears a terminal: cursor home, erase the window, then erase the lines
+// scrolled off it, as cls does, so that nothing cleared can be scrolled back to
+// (the master's number above all). A terminal without the last one ignores it.
+inline constexpr std::string_view LIMPAR_TERMINAL = "\033[H\033[2J\033[3J";
 
 // The console's one way to the world outside: read some bytes of the input,
 // write some bytes to the output or to the error stream, and tell whether a
@@ -16,7 +22,9 @@ public:
     virtual std::ptrdiff_t ler(std::span<char> destino) = 0;
 
     // As write(2): the bytes written, at least one; 0 or -1 when the system
-    // fails, with errno saying why when it gives a reason.
+    // fails, with errno saying why when it gives a reason. A clear comes as
+    // LIMPAR_TERMINAL, whole in one call: a terminal that is cleared otherwise
+    // clears itself at that point of the output instead of writing it.
     virtual std::ptrdiff_t escrever(Destino destino, std::span<const char> dados) = 0;
 
     // Whether the next read would wait: no input is there to take.
