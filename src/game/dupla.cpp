@@ -25,23 +25,28 @@ bool temVidas(const Dupla& dupla) {
     return dupla[0].vidas > 0 || dupla[1].vidas > 0;
 }
 
-// Plays turns until a hit or until both are out of lives; returns the player
-// who hit, or none. The turn passes after every miss.
+// After a miss the turn passes to the other player, while they have lives left;
+// so the player whose turn it is always has a life to play.
+std::size_t passarAVez(const Dupla& dupla, std::size_t vez) {
+    const std::size_t outro = 1 - vez;
+    return dupla[outro].vidas > 0 ? outro : vez;
+}
+
+// Plays one guess a turn until a hit or until both are out of lives; returns
+// the player who hit, or none.
 const Participante* disputar(Dupla& dupla, int maximo, int secreto) {
     std::size_t vez = 0;
     while (temVidas(dupla)) {
         mostrarPlacar(dupla);
         Participante& daVez = dupla[vez];
-        if (daVez.vidas > 0) {
-            escrever("Vez de %s\n", daVez.nome);
-            const int palpite = lerPalpite(maximo);
-            if (palpite == secreto) {
-                return &daVez;
-            }
-            --daVez.vidas;
-            imprimirLinha(obterDica(palpite, secreto));
-            vez = 1 - vez;
+        escrever("Vez de %s\n", daVez.nome);
+        const int palpite = lerPalpite(maximo);
+        if (palpite == secreto) {
+            return &daVez;
         }
+        --daVez.vidas;
+        imprimirLinha(obterDica(palpite, secreto));
+        vez = passarAVez(dupla, vez);
         pausarJogo();
     }
     return nullptr;

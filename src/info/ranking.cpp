@@ -19,18 +19,20 @@ void copiarTexto(std::array<char, N>& destino, const char* origem) {
 
 }  // namespace
 
-// Once the table is full, later results are dropped, whatever their points.
+// Once the table is full, later results are dropped, whatever their points. A
+// new result goes up past those with fewer points, so that the table stays
+// ordered whatever its size; on equal points the earlier result stays first.
 void adicionarRanking(const char* nome, int pontos, const char* resultado) {
-    if (qtd_ranking < MAX_RANKING) {
-        Jogador& novo = ranking[static_cast<std::size_t>(qtd_ranking)];
-        copiarTexto(novo.nome, nome);
-        novo.pontos = pontos;
-        copiarTexto(novo.resultado, resultado);
-        ++qtd_ranking;
+    if (qtd_ranking >= MAX_RANKING) {
+        return;
     }
-    // On equal points the earlier result stays first.
-    if (qtd_ranking == MAX_RANKING && ranking[0].pontos < ranking[1].pontos) {
-        std::swap(ranking[0], ranking[1]);
+    std::size_t posicao = static_cast<std::size_t>(qtd_ranking++);
+    Jogador& novo = ranking[posicao];
+    copiarTexto(novo.nome, nome);
+    novo.pontos = pontos;
+    copiarTexto(novo.resultado, resultado);
+    for (; posicao > 0 && ranking[posicao - 1].pontos < ranking[posicao].pontos; --posicao) {
+        std::swap(ranking[posicao - 1], ranking[posicao]);
     }
 }
 

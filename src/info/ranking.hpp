@@ -12,7 +12,7 @@ struct Jogador {
     std::array<char, 20> resultado;
 };
 
-// The ranking keeps the first results of the run, highest points first.
+// The ranking keeps the first MAX_RANKING results of the run, highest points first.
 extern std::array<Jogador, MAX_RANKING> ranking;
 extern int qtd_ranking;
 
