@@ -34,7 +34,7 @@ mesmos() {
 }
 
 conferirLinux() {
-    local deb=build/release/adivinhe_1.0.0_amd64.deb
+    local deb=build/release/adivinhe_${VERSAO}_amd64.deb
     lintian --fail-on error,warning --display-info "$deb"
     echo "lintian: no error or warning"
     # dpkg's triggers, not scripts of the package, update the menus and the icons.
@@ -53,13 +53,27 @@ conferirLinux() {
     echo "the game unpacked from the .deb plays, and its manuals read without warnings"
     conferirManualEmPortugues "$trabalho/deb/usr/share/man"
     conferirDeMesa "$trabalho/deb" usr/share
+    [ "$(dpkg-deb -f "$deb" Version)" = "$VERSAO" ] || falhar "the .deb is of version $(dpkg-deb -f "$deb" Version)"
 
-    mesmos build/release/adivinhe-1.0.0-Linux.tar.gz bin/adivinhe share/man/man6/adivinhe.6 \
-        share/man/pt/man6/adivinhe.6 share/doc/adivinhe/README.md share/doc/adivinhe/LICENSE \
-        "${DE_MESA[@]}"
+    local tgz=build/release/adivinhe-$VERSAO-Linux.tar.gz
+    mesmos "$tgz" bin/adivinhe share/man/man6/adivinhe.6 share/man/pt/man6/adivinhe.6 share/doc/adivinhe/README.md \
+        share/doc/adivinhe/LICENSE "${DE_MESA[@]}"
     mkdir "$trabalho/tar"
-    tar -xzf build/release/adivinhe-1.0.0-Linux.tar.gz -C "$trabalho/tar" --strip-components=1
+    tar -xzf "$tgz" -C "$trabalho/tar" --strip-components=1
     conferirDeMesa "$trabalho/tar" share
+    conferirVersaoDosManuais "$trabalho/deb/usr/share/man" "$trabalho/tar/share/man"
+}
+
+# Each manual names this version, dated as the newest entry of the changelog.
+conferirVersaoDosManuais() {
+    local data manual cabecalho
+    data=$(date -u -d "$(sed -n 's/^ -- .*>  //p' packaging/changelog | head -n 1)" +%F)
+    for manual in "$1"/man6/adivinhe.6.gz "$1"/pt/man6/adivinhe.6.gz "$2"/man6/adivinhe.6 "$2"/pt/man6/adivinhe.6; do
+        cabecalho=$(zcat -f "$manual" | grep -m 1 '^\.TH ')
+        [[ "$cabecalho" == ".TH ADIVINHE 6 $data \"adivinhe $VERSAO\" "* ]] ||
+            falhar "$manual does not name version $VERSAO of $data: $cabecalho"
+    done
+    echo "the four manuals name version $VERSAO, of $data"
 }
 
 # What a desktop's menu and software centres read, under the one id of the game.
@@ -74,24 +88,28 @@ conferirDeMesa() {
     [ -z "$avisos" ] || falhar "desktop-file-validate: $avisos"
     appstreamcli validate-tree --no-net "$raiz" || falhar "appstreamcli finds errors or warnings in $raiz"
     [ "$(sed -n 's/^Icon=//p' "$share/applications/$ID.desktop")" = "$ID" ] || falhar "the menu entry names another icon"
-    grep -qF "<release version=\"$(versaoDoProjeto)\"" "$share/metainfo/$ID.metainfo.xml" ||
-        falhar "the listing does not tell version $(versaoDoProjeto)"
-    echo "$raiz: the menu entry, its icon and the listing are valid, of version $(versaoDoProjeto)"
+    grep -qF "<release version=\"$VERSAO\"" "$share/metainfo/$ID.metainfo.xml" ||
+        falhar "the listing does not tell version $VERSAO"
+    echo "$raiz: the menu entry, its icon and the listing are valid, of version $VERSAO"
 }
 
-versaoDoProjeto() {
-    sed -n 's/^ *VERSION \([0-9.]*\)$/\1/p' CMakeLists.txt
+# The version the packages of a build folder were made with: the project's, as CMake read it.
+versaoDaConstrucao() {
+    local versao
+    versao=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$1/CMakeCache.txt" 2>/dev/null)
+    [ -n "$versao" ] || falhar "$1 has no project version: configure and package it first"
+    echo "$versao"
 }
 
 # The translation tells the same sections, in the same order, as the English page; and
 # a Portuguese reader gets it from man.
 conferirManualEmPortugues() {
     local secoes=()
-    for manual in adivinhe.6 adivinhe.pt.6; do
+    for manual in adivinhe.6.in adivinhe.pt.6.in; do
         secoes+=("$(grep -E '^\.S[HS]' "$manual" | cut -d' ' -f1 | tr '\n' ' ')")
     done
     [ "${secoes[0]}" = "${secoes[1]}" ] ||
-        falhar "adivinhe.6 and adivinhe.pt.6 list different sections: ${secoes[0]}/ ${secoes[1]}"
+        falhar "adivinhe.6.in and adivinhe.pt.6.in list different sections: ${secoes[0]}/ ${secoes[1]}"
     if ! locale -a | grep -qix 'pt_BR.utf-*8'; then
         [ "${CI:-}" != true ] || falhar "the locale pt_BR.UTF-8 is missing, and CI must check the Portuguese manual"
         echo "no pt_BR.UTF-8 locale here: man not asked for the Portuguese manual"
@@ -104,12 +122,14 @@ conferirManualEmPortugues() {
 
 # The players' guide is UTF-8, and tells the levels as the rules screen does, from the same table.
 conferirGuia() {
-    local nivel
+    local nivel niveis=0
     iconv -f UTF-8 -t UTF-8 "$1" >/dev/null || falhar "$1 is not UTF-8"
     while read -r nivel; do
         grep -qF "$nivel" "$1" || falhar "$1 does not tell the level as the rules screen does: $nivel"
+        niveis=$((niveis + 1))
     done < <(sed -nE 's/^ *\{"([A-Za-z]+)", ([0-9]+), ([0-9]+)\},$/\1: 1 a \2 - \3 vidas/p' src/game/jogo.hpp)
-    echo "$(basename "$1"): UTF-8, and tells the three levels as the rules screen does"
+    [ "$niveis" -gt 0 ] || falhar "no level found in src/game/jogo.hpp to look for in $1"
+    echo "$(basename "$1"): UTF-8, and tells the $niveis levels as the rules screen does"
 }
 
 # Unpacks a .zip into a folder of its own and prints that folder's one subfolder.
@@ -120,7 +140,7 @@ desempacotar() {
 }
 
 conferirWindows() {
-    local zip=build/windows/adivinhe-1.0.0-windows-x86_64.zip pasta texto
+    local zip=build/windows/adivinhe-$VERSAO-windows-x86_64.zip pasta texto
     mesmos "$zip" adivinhe.exe LEIAME.txt LICENSE.txt
     pasta=$(desempacotar "$zip" windows)
     for texto in "$pasta/LEIAME.txt" "$pasta/LICENSE.txt"; do
@@ -142,21 +162,34 @@ conferirTabelasDoMsi() {
     propriedades=$(msiinfo export "$1" Property | tr -d '\r')
     resumo=$(msiinfo suminfo "$1")
     grep -qx $'ProductLanguage\t1046' <<<"$propriedades" || falhar "$1: ProductLanguage is not 1046"
-    grep -qx $'ProductVersion\t'"$(versaoDoProjeto)" <<<"$propriedades" || falhar "$1: ProductVersion is not $(versaoDoProjeto)"
+    grep -qx $'ProductVersion\t'"$VERSAO" <<<"$propriedades" || falhar "$1: ProductVersion is not $VERSAO"
     ! grep -q '^ALLUSERS' <<<"$propriedades" || falhar "$1 sets ALLUSERS: it would install for every user"
     grep -qx 'Template: x64;1046' <<<"$resumo" || falhar "$1: its template is not x64;1046"
     (($(sed -n 's/^Source: \([0-9]*\).*/\1/p' <<<"$resumo") & 8)) || falhar "$1 asks for administrator rights"
     msiinfo export "$1" LaunchCondition | grep -q $'^NOT WIX_DOWNGRADE_DETECTED\tUma versão mais nova' ||
         falhar "$1 does not refuse a downgrade in Portuguese"
-    echo "$1: per-user, with no administrator rights, ProductLanguage 1046, ProductVersion $(versaoDoProjeto)"
+    echo "$1: per-user, with no administrator rights, ProductLanguage 1046, ProductVersion $VERSAO"
 }
 
-# The same tree at the next patch version, packaged into $trabalho/seguinte; prints its .msi.
+# A release of the tree in the folder, as the README tells: project(VERSION)
+# raised, and an entry of that version on top of the Debian changelog.
+lancarVersao() {
+    local pasta=$1 versao=$2
+    sed -i -E "s/^    VERSION [0-9.]+\$/    VERSION $versao/" "$pasta/CMakeLists.txt"
+    grep -qx "    VERSION $versao" "$pasta/CMakeLists.txt" || falhar "no project(VERSION) to raise in $pasta/CMakeLists.txt"
+    { printf 'adivinhe (%s) unstable; urgency=medium\n\n  * Release %s.\n\n' "$versao" "$versao"
+        printf ' -- adivinhe developers <dev@adivinhe.invalid>  %s\n\n' "$(date -u -R)"
+        cat "$pasta/packaging/changelog"; } >"$trabalho/changelog"
+    mv "$trabalho/changelog" "$pasta/packaging/changelog"
+}
+
+# The same tree at the next patch version, released as the README says, and
+# packaged in $trabalho/seguinte; prints its .msi.
 empacotarVersaoSeguinte() {
     local versao=$1 copia=$trabalho/seguinte
     mkdir "$copia"
     git ls-files -z | xargs -0 tar -c | tar -x -C "$copia"
-    sed -i "s/^    VERSION $(versaoDoProjeto)\$/    VERSION $versao/" "$copia/CMakeLists.txt"
+    lancarVersao "$copia" "$versao"
     (cd "$copia" && cmake --preset windows -DBUILD_TESTING=OFF --no-warn-unused-cli >/dev/null &&
         cmake --build --preset windows >/dev/null && cd build/windows && cpack -G External >/dev/null) ||
         falhar "the tree at version $versao did not build or package"
@@ -196,8 +229,7 @@ retratoDoPrefixo() {
 # the game plays from there. The next version replaces it, leaving one entry; this
 # one is then refused; and the removal leaves nothing behind.
 conferirInstalador() {
-    local zip=$1 versao msi seguinte msi_seguinte pasta atalho arquivo saida editor status=0
-    versao=$(versaoDoProjeto)
+    local zip=$1 versao=$VERSAO msi seguinte msi_seguinte pasta atalho arquivo saida editor status=0
     editor=$(detalheDaVersao "$zip/adivinhe.exe" CompanyName)
     [ -n "$editor" ] || falhar "adivinhe.exe names no publisher"
     msi=build/windows/adivinhe-$versao-windows-x86_64.msi
@@ -253,12 +285,12 @@ conferirRecursos() {
     packaging/gerar_icone.sh --conferir
     wrestool --list --type=group_icon "$1" | grep -q . || falhar "$1 holds no icon"
     versao=$(detalheDaVersao "$1" FileVersion)
-    [ "$versao" = "$(versaoDoProjeto)" ] || falhar "$1 tells FileVersion '$versao', not $(versaoDoProjeto)"
+    [ "$versao" = "$VERSAO" ] || falhar "$1 tells FileVersion '$versao', not $VERSAO"
     echo "$1: an icon, and a version resource of FileVersion $versao"
 }
 
 conferirWeb() {
-    local zip=build/web/adivinhe-1.0.0-web.zip pasta
+    local zip=build/web/adivinhe-$VERSAO-web.zip pasta
     mesmos "$zip" adivinhe.html LEIAME.txt LICENSE.txt
     pasta=$(desempacotar "$zip" web)
     ! grep -q $'\r' "$pasta/LEIAME.txt" || falhar "$zip: LEIAME.txt has CR LF line ends"
@@ -279,17 +311,19 @@ conferirReproducao() {
         done
         sleep 2
     done
-    for pacote in release/adivinhe_1.0.0_amd64.deb release/adivinhe-1.0.0-Linux.tar.gz \
-        windows/adivinhe-1.0.0-windows-x86_64.zip windows/adivinhe-1.0.0-windows-x86_64.msi web/adivinhe-1.0.0-web.zip; do
+    VERSAO=$(versaoDaConstrucao "$trabalho/um/build/release")
+    for pacote in release/adivinhe_${VERSAO}_amd64.deb release/adivinhe-$VERSAO-Linux.tar.gz \
+        windows/adivinhe-$VERSAO-windows-x86_64.zip windows/adivinhe-$VERSAO-windows-x86_64.msi \
+        web/adivinhe-$VERSAO-web.zip; do
         cmp "$trabalho/um/build/$pacote" "$trabalho/outra pasta/build/$pacote"
         echo "$(basename "$pacote"): the same to the byte from both folders"
     done
 }
 
 case "${1:-}" in
-    linux) conferirLinux ;;
-    windows) conferirWindows ;;
-    web) conferirWeb ;;
+    linux) VERSAO=$(versaoDaConstrucao build/release) && conferirLinux ;;
+    windows) VERSAO=$(versaoDaConstrucao build/windows) && conferirWindows ;;
+    web) VERSAO=$(versaoDaConstrucao build/web) && conferirWeb ;;
     reproduzivel) conferirReproducao ;;
     *) falhar "usage: $0 linux|windows|web|reproduzivel" ;;
 esac
