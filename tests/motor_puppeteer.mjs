@@ -34,10 +34,11 @@ class AbaDoPuppeteer {
     #cdp = null;
     #chromium;
 
-    constructor(pagina, browser, { tela, lentidao } = {}) {
+    constructor(pagina, browser, { tela, lentidao, semJavaScript } = {}) {
         this.#pagina = pagina;
         this.tela = tela;
         this.lentidao = lentidao;
+        this.semJavaScript = semJavaScript;
         // Firefox hands a ClipboardEvent made by a script no data.
         this.#chromium = browser === "chrome";
         this.colaPorEvento = this.#chromium;
@@ -48,13 +49,16 @@ class AbaDoPuppeteer {
         pagina.on("pageerror", (erro) => this.erros.push(`pageerror: ${erro.message}`));
     }
 
-    // A CPU so many times slower, as a phone's, is Chromium's alone.
+    // A CPU so many times slower, as a phone's, and JavaScript turned off are Chromium's alone.
     async ir(endereco) {
         if (this.tela) {
             await this.redimensionar(this.tela);
         }
         if (this.lentidao) {
             await this.#pagina.emulateCPUThrottling(this.lentidao);
+        }
+        if (this.semJavaScript) {
+            await this.#pagina.setJavaScriptEnabled(false);
         }
         await this.#pagina.goto(endereco);
     }

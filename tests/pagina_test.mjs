@@ -161,7 +161,11 @@ async function digitarNoTeclado(aba, teclas) {
 const PELO_TECLADO_NUMERICO = /^[0-9\x7f\n]*$/;
 const TECLA_NUMERICA = { [BACKSPACE]: "apagar", "\n": "enter" };
 const tocar = (tecla) => (aba) => aba.tocar(`#teclado [data-tecla="${TECLA_NUMERICA[tecla] ?? tecla}"]`);
+// The key that opens the phone's keyboard, found by its name, as a screen reader finds it.
+const LETRAS = "ABC: letras, pelo teclado do aparelho";
+const focoNaLinha = (aba) => aba.avaliar(() => document.activeElement === document.getElementById("linha"));
 
+// The phone's keyboard is opened by ABC, for each name, and closed by its ENTER.
 async function digitarNoTelefone(aba, teclas, { compor } = {}) {
     if (PELO_TECLADO_NUMERICO.test(teclas)) {
         for (const tecla of teclas) {
@@ -169,7 +173,7 @@ async function digitarNoTelefone(aba, teclas, { compor } = {}) {
         }
         return;
     }
-    await aba.tocar("#tela");
+    await aba.tocar(`#teclado [aria-label="${LETRAS}"]`);
     const [texto, ...enter] = teclas.split("\n");
     if (texto === compor) {
         await aba.comporNoAparelho(texto, () => pausar(120));
@@ -181,6 +185,7 @@ async function digitarNoTelefone(aba, teclas, { compor } = {}) {
     }
     if (enter.length > 0) {
         await aba.teclar("Enter");
+        assert.equal(await focoNaLinha(aba), false, "the line keeps the focus after ENTER on a phone");
     }
 }
 
@@ -285,9 +290,11 @@ test("a tela do menu chega numa so escrita, e o numero do mestre some da pagina"
 // Plays Solo at level 1 halving the range after each hint read on the screen; then
 // a new run, from the button "Jogar de novo", starts with an empty ranking, as a
 // new process would, and the keyboard types into its line; ENTER starts the next.
-test("Solo ganho por busca binaria, e uma nova execucao com o ranking vazio", async () => {
+test("Solo ganho por busca binaria, e uma nova execucao com o ranking vazio", async (t) => {
     const { aba } = await abrirPagina(navegador, doDisco);
     await responder(aba, ["1\n", "1\n", "Ana\n", "1\n"]);
+    // With a keyboard, the line keeps the focus from one answer to the next.
+    assert.equal(await focoNaLinha(aba), true);
     let [menor, maior] = [1, 50];
     for (let palpites = 1; ; ++palpites) {
         assert.ok(palpites <= 6, "a binary search over 1..50 needs at most 6 guesses");
@@ -322,12 +329,11 @@ test("Solo ganho por busca binaria, e uma nova execucao com o ranking vazio", as
     assert.match(await aba.avaliar(() => adivinhe.tela()), /^=+ RANKING =+\n\nNenhum jogador ainda\./);
     await digitarNoTeclado(aba, "\n4\n");
     await aba.esperar(() => adivinhe.status() === 0);
-    await digitarNoTeclado(aba, "\n");
-    await aba.esperar(() => adivinhe.saida().endsWith("Opcao: ") && adivinhe.status() === null);
-    // The ENTER of any line typed after a run starts the next; a Ctrl-D typed with
-    // it, before the new run reads, is its end of input.
-    await digitarNoTeclado(aba, "4\n");
+    // The ENTER of any line typed after a run starts the next, which reads the
+    // lines after it; a Ctrl-D typed with it, before the new run reads, is its end of input.
+    await colarNaLinha(aba, "\n4\n", t);
     await aba.esperar(() => adivinhe.status() === 0);
+    assert.equal(await aba.avaliar(() => adivinhe.saida()), executarNativo("4\n").saida);
     await aba.avaliar(() => {
         const linha = document.getElementById("linha");
         linha.value = "9";
@@ -383,8 +389,11 @@ test("a primeira tela e anunciada uma vez, quando o programa espera", async () =
     try {
         const { aba } = await abrirPagina(navegador, anotada.endereco);
         await esperarOPrograma(aba);
-        const { anunciados, tela } = await aba.avaliar(() => ({ anunciados, tela: adivinhe.tela() }));
+        const { anunciados, tela, escondidos } = await aba.avaliar(() => ({ anunciados, tela: adivinhe.tela(),
+            escondidos: Array.from(document.querySelectorAll("#tela [aria-hidden]"), (e) => e.id) }));
         assert.deepEqual(anunciados, [tela]);
+        // The program's first clear has shown the screen to screen readers.
+        assert.deepEqual(escondidos, []);
         await aba.fechar();
         if (nomeDoMotor === "chromium") {
             const antes = await navegador.abrirAba();
@@ -399,6 +408,80 @@ test("a primeira tela e anunciada uma vez, quando o programa espera", async () =
         anotada.apagar();
         estatica.apagar();
     }
+});
+
+// A browser that refuses WebAssembly, as one does whose policy knows no
+// 'wasm-unsafe-eval': every WebAssembly.instantiate rejects. The page says, in
+// view and to screen readers, that this browser cannot run the game, offers no
+// line to type in, and the refusal reaches the console.
+const RECUSAR_WEBASSEMBLY = `globalThis.recusas = [];
+addEventListener("unhandledrejection", (e) => recusas.push(String(e.reason)));
+WebAssembly.instantiate = () => Promise.reject(new WebAssembly.CompileError("recusado pelo teste"));`;
+
+test("num navegador que recusa WebAssembly, a pagina diz que nao roda o jogo", async () => {
+    const recusante = copiaDaPagina(arquivo, { antes: RECUSAR_WEBASSEMBLY });
+    try {
+        const aba = await navegador.abrirAba();
+        await aba.ir(recusante.endereco);
+        await aba.esperar(() => document.getElementById("nao-roda").checkVisibility());
+        const pagina = await aba.avaliar(() => ({ recusas, aviso: document.getElementById("nao-roda").textContent,
+            anunciado: document.getElementById("anuncio").textContent,
+            aVista: ["tela", "linha", "teclado"].filter((id) => document.getElementById(id).checkVisibility()) }));
+        assert.match(pagina.aviso, /^Este navegador não consegue rodar o jogo\./);
+        assert.equal(pagina.anunciado, pagina.aviso);
+        assert.deepEqual(pagina.aVista, []);
+        assert.ok(pagina.recusas.some((recusa) => recusa.includes("recusado pelo teste")), pagina.recusas.join("\n"));
+        await aba.fechar();
+    } finally {
+        recusante.apagar();
+    }
+});
+
+// With JavaScript off, the page says in view that the game needs it, and shows
+// neither the screen nor a line to type in.
+if (nomeDoMotor === "chromium") {
+    test("sem JavaScript, a pagina diz que o jogo precisa dele", async () => {
+        const aba = await navegador.abrirAba({ semJavaScript: true });
+        await aba.ir(doDisco);
+        const vista = await aba.avaliar(() => ({ texto: document.querySelector("main").innerText,
+            aVista: ["tela", "linha", "teclado"].filter((id) => document.getElementById(id).checkVisibility()) }));
+        assert.match(vista.texto, /Este jogo precisa de JavaScript para ser jogado\./);
+        assert.deepEqual(vista.aVista, []);
+        await aba.fechar();
+    });
+}
+
+// A program stopped mid-run, as by a trap or a lack of memory: here a call into
+// the page fails, planted by the test. The page shows and announces it, ends the
+// run as the end of a run does, and logs the error; ENTER starts a fresh run.
+test("um programa que para no meio da execucao", async () => {
+    const { aba } = await abrirPagina(navegador, doDisco);
+    await aba.avaliar(() => {
+        globalThis.registrados = [];
+        const registrar = console.error;
+        console.error = (...partes) => {
+            registrados.push(partes.join(" "));
+            registrar(...partes);
+        };
+        globalThis.decodificar = TextDecoder.prototype.decode;
+        TextDecoder.prototype.decode = () => {
+            throw new Error("falha plantada pelo teste");
+        };
+    });
+    await digitarNoTeclado(aba, "2\n");
+    await aba.esperar(() => document.getElementById("de-novo").checkVisibility());
+    const parado = await aba.avaliar(() => ({ tela: adivinhe.tela(), registrados,
+        anunciado: document.getElementById("anuncio").textContent }));
+    assert.ok(parado.tela.endsWith("Opcao: 2\n\n[O jogo parou por um erro.]\n[Tecle ENTER para jogar de novo.]\n"),
+        parado.tela);
+    assert.equal(parado.anunciado, "O jogo parou por um erro. Tecle ENTER para jogar de novo.");
+    assert.ok(parado.registrados.some((erro) => erro.includes("falha plantada pelo teste")), parado.registrados);
+    await aba.avaliar(() => {
+        TextDecoder.prototype.decode = decodificar;
+    });
+    await digitarNoTeclado(aba, "\n");
+    await aba.esperar(() => adivinhe.esperando() && adivinhe.saida().endsWith("Opcao: "));
+    await aba.fechar();
 });
 
 // A flood of lines pasted at the menu, as from a key held down or a clipboard:
@@ -519,9 +602,9 @@ const porFileiras = (porFileira) => Array.from({ length: DISCADOR.length / porFi
 // no line of theirs wrapped; a desktop's has about 80 columns, centred, of larger text.
 function testarLayout() {
     const TELAS = [
-        { nome: "de pe, 360x640", largura: 360, altura: 640, toque: true, fileiras: porFileiras(3) },
-        { nome: "deitado, 640x360", largura: 640, altura: 360, toque: true, fileiras: porFileiras(12) },
-        { nome: "deitado, 851x393", largura: 851, altura: 393, toque: true, fileiras: porFileiras(12) },
+        { nome: "de pe, 360x640", largura: 360, altura: 640, toque: true, fileiras: [[LETRAS], ...porFileiras(3)] },
+        { nome: "deitado, 640x360", largura: 640, altura: 360, toque: true, fileiras: [[LETRAS, ...DISCADOR]] },
+        { nome: "deitado, 851x393", largura: 851, altura: 393, toque: true, fileiras: [[LETRAS, ...DISCADOR]] },
         { nome: "computador, 1280x800", largura: 1280, altura: 800, toque: false, fileiras: [] },
         { nome: "computador, 1920x1080", largura: 1920, altura: 1080, toque: false, fileiras: [] },
     ];
@@ -652,12 +735,29 @@ async function conferirApagarSemFoco() {
     await aba.fechar();
 }
 
+// A first-time player on a phone reaches the name with the keypad; the key
+// that tells of letters opens the phone's keyboard with one tap, and its ENTER
+// closes it, so that the keypad is in view at the level's question.
+async function conferirNomeNoTelefone() {
+    const { aba } = await abrirPagina(navegador, doDisco, { tela: TELEFONE });
+    await responder(aba, ["1\n", "1\n", ""], digitarNoTelefone);
+    assert.equal(await aba.avaliar((rotulo) => document.querySelector(`#teclado [aria-label="${rotulo}"]`)
+        .checkVisibility(), LETRAS), true);
+    await aba.tocar(`#teclado [aria-label="${LETRAS}"]`);
+    assert.equal(await focoNaLinha(aba), true);
+    await responder(aba, ["Rita\n", "1\n"], digitarNoTelefone);
+    await esperarOPrograma(aba);
+    assert.match(await aba.avaliar(() => adivinhe.saida()), /\nJogador: Rita\n/);
+    await aba.fechar();
+}
+
 if (nomeDoMotor === "chromium") {
     describe("num telefone", () => {
         for (const sessao of SESSOES.filter((s) => s.noTelefone)) {
             test(`${sessao.nome}, pelo toque`, (t) => jogar(sessao, t, { tela: TELEFONE }));
         }
         test("acessivel pelo toque, e cada tela anunciada uma vez", () => conferirAcessibilidade(TELEFONE));
+        test("o nome pelo teclado do aparelho, que a tecla ABC abre e o ENTER fecha", conferirNomeNoTelefone);
         testarLayout();
         for (const digitado of ["4", "x"]) {
             test(`quando a tela encolhe, a linha digitada fica a vista: ${digitado}`,

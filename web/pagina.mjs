@@ -9,8 +9,12 @@ import { acompanharATela, toque } from "./tamanho.mjs";
 import { Tela } from "./tela.mjs";
 import { ligarTecladoNumerico } from "./teclado_numerico.mjs";
 
-const FIM_DO_JOGO = "\n[Fim do jogo.]\n[Tecle ENTER para jogar de novo.]\n";
-const FIM_DO_JOGO_ANUNCIADO = "Fim do jogo. Tecle ENTER para jogar de novo.";
+// How a run ends, on the screen and to screen readers: the program returned, or
+// an error stopped it (a trap, a lack of memory, a fault of the page's own).
+const FIM_DO_JOGO = { tela: "\n[Fim do jogo.]\n[Tecle ENTER para jogar de novo.]\n",
+    anuncio: "Fim do jogo. Tecle ENTER para jogar de novo." };
+const PAROU_POR_UM_ERRO = { tela: "\n[O jogo parou por um erro.]\n[Tecle ENTER para jogar de novo.]\n",
+    anuncio: "O jogo parou por um erro. Tecle ENTER para jogar de novo." };
 
 const linha = document.getElementById("linha");
 const deNovo = document.getElementById("de-novo");
@@ -24,6 +28,7 @@ class Execucao {
     saida = [];
     escritas = 0;
     status = null;
+    terminou = false;
     #jogo = criarAdivinhe({
         wasmBinary: programa,
         tirarDaLinha: (tamanho) => this.disciplina.tirar(tamanho),
@@ -34,8 +39,8 @@ class Execucao {
 
     async rodar() {
         const jogo = await this.#jogo;
+        assumirOsErros();
         this.status = await jogo.ccall("main", "number", [], [], { async: true });
-        return this.status;
     }
 
     // The program waits for the player, having found no line typed: the screen is complete.
@@ -55,12 +60,42 @@ class Execucao {
 
 let execucao = new Execucao();
 
+// Until a program has started, an error means that this browser cannot run it,
+// which iniciar.js tells; from then on an error ends the run it stopped.
+let assumiu = false;
+function assumirOsErros() {
+    if (assumiu) {
+        return;
+    }
+    assumiu = true;
+    addEventListener("error", (e) => e.error && encerrar(execucao, PAROU_POR_UM_ERRO));
+    addEventListener("unhandledrejection", () => encerrar(execucao, PAROU_POR_UM_ERRO));
+    document.dispatchEvent(new Event("adivinhe-rodando"));
+}
+
+function encerrar(esta, fim) {
+    if (esta.terminou) {
+        return;
+    }
+    esta.terminou = true;
+    tela.ecoar(fim.tela);
+    tela.anunciar(fim.anuncio);
+    deNovo.hidden = false;
+}
+
 async function jogar() {
     deNovo.hidden = true;
-    await execucao.rodar();
-    tela.ecoar(FIM_DO_JOGO);
-    tela.anunciar(FIM_DO_JOGO_ANUNCIADO);
-    deNovo.hidden = false;
+    const esta = execucao;
+    try {
+        await esta.rodar();
+    } catch (erro) {
+        if (!assumiu) {
+            throw erro;
+        }
+        console.error(erro);
+        encerrar(esta, PAROU_POR_UM_ERRO);
+    }
+    encerrar(esta, FIM_DO_JOGO);
 }
 
 // As a new process in the same terminal, the new run starts by clearing the screen.
@@ -73,7 +108,7 @@ function jogarDeNovo() {
 // program while it runs, echoed on the screen. Once it has ended, a line's ENTER
 // starts it again, and the lines after that one go to the new run.
 function enviar(texto) {
-    if (execucao.status !== null) {
+    if (execucao.terminou) {
         const fim = texto.indexOf("\n") + 1;
         if (fim === 0) {
             return;
@@ -88,11 +123,20 @@ function enviar(texto) {
     execucao.disciplina.entregar(texto);
 }
 
-const entregarLinha = ligarALinha(linha, enviar);
+// On a touch screen a line handed over closes the phone's keyboard, so that the
+// keypad is in view for the numbers that follow; ABC opens it for the next name.
+function entregar(texto) {
+    enviar(texto);
+    if (toque.matches && texto.endsWith("\n")) {
+        linha.blur();
+    }
+}
+
+const entregarLinha = ligarALinha(linha, entregar);
 ligarTecladoNumerico(document.getElementById("teclado"), linha, entregarLinha);
 
 // On a touch screen the focus would open the phone's keyboard over the keypad:
-// there the line takes it only when the screen is tapped, for the names.
+// there the line takes it only when ABC or the screen is tapped, for the names.
 const focarALinha = () => linha.focus({ preventScroll: true });
 document.body.addEventListener("click", (e) => {
     if (!e.target.closest("button, input") && getSelection().isCollapsed) {

@@ -2,16 +2,19 @@
 // number. It edits the same input as the keyboard does: a digit goes in at the
 // caret, Apagar deletes as Backspace does, ENTER hands the line over. A tap leaves
 // the focus where it was, so that no phone keyboard opens over the keypad, and an
-// open one goes on typing into the line. In the focused line the edit goes through
-// the browser's own editing, which keeps its undo and any word being composed;
-// elsewhere it is made on the input's value.
+// open one goes on typing into the line; but ABC puts the focus into the line,
+// which opens the phone's keyboard, for the letters of a name. In the focused
+// line the edit goes through the browser's own editing, which keeps its undo and
+// any word being composed; elsewhere it is made on the input's value.
 export function ligarTecladoNumerico(teclado, linha, entregarLinha) {
     for (const evento of ["pointerdown", "mousedown"]) {
         teclado.addEventListener(evento, (e) => e.preventDefault());
     }
     teclado.addEventListener("click", (e) => {
         const tecla = e.target.closest("button[data-tecla]")?.dataset.tecla;
-        if (tecla === "enter") {
+        if (tecla === "letras") {
+            linha.focus({ preventScroll: true });
+        } else if (tecla === "enter") {
             entregarLinha();
         } else if (tecla === "apagar") {
             editar(linha, "delete", () => apagarAntesDoCursor(linha));
