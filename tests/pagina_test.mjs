@@ -452,36 +452,53 @@ if (nomeDoMotor === "chromium") {
 }
 
 // A program stopped mid-run, as by a trap or a lack of memory: here a call into
-// the page fails, planted by the test. The page shows and announces it, ends the
-// run as the end of a run does, and logs the error; ENTER starts a fresh run.
+// the page fails, planted by a script of the page's own origin (one of the
+// driver's would have its errors muted), while the program writes (the error
+// comes back through the program) or while the page takes the line typed (it
+// comes from the page's own handler). The page shows and announces it, ends the
+// run as the end of a run does, and logs an error that came back through the
+// program (one uncaught is the browser's to log); ENTER starts a fresh run.
+const PLANTAR_FALHAS = `globalThis.registrados = [];
+const registrar = console.error;
+console.error = (...partes) => {
+    registrados.push(partes.join(" "));
+    registrar(...partes);
+};
+globalThis.plantarFalha = (classe, metodo) => {
+    const original = globalThis[classe].prototype[metodo];
+    globalThis[classe].prototype[metodo] = () => {
+        throw new Error("falha plantada em " + metodo);
+    };
+    globalThis.tirarFalha = () => {
+        globalThis[classe].prototype[metodo] = original;
+    };
+};`;
+
 test("um programa que para no meio da execucao", async () => {
-    const { aba } = await abrirPagina(navegador, doDisco);
-    await aba.avaliar(() => {
-        globalThis.registrados = [];
-        const registrar = console.error;
-        console.error = (...partes) => {
-            registrados.push(partes.join(" "));
-            registrar(...partes);
-        };
-        globalThis.decodificar = TextDecoder.prototype.decode;
-        TextDecoder.prototype.decode = () => {
-            throw new Error("falha plantada pelo teste");
-        };
-    });
-    await digitarNoTeclado(aba, "2\n");
-    await aba.esperar(() => document.getElementById("de-novo").checkVisibility());
-    const parado = await aba.avaliar(() => ({ tela: adivinhe.tela(), registrados,
-        anunciado: document.getElementById("anuncio").textContent }));
-    assert.ok(parado.tela.endsWith("Opcao: 2\n\n[O jogo parou por um erro.]\n[Tecle ENTER para jogar de novo.]\n"),
-        parado.tela);
-    assert.equal(parado.anunciado, "O jogo parou por um erro. Tecle ENTER para jogar de novo.");
-    assert.ok(parado.registrados.some((erro) => erro.includes("falha plantada pelo teste")), parado.registrados);
-    await aba.avaliar(() => {
-        TextDecoder.prototype.decode = decodificar;
-    });
-    await digitarNoTeclado(aba, "\n");
-    await aba.esperar(() => adivinhe.esperando() && adivinhe.saida().endsWith("Opcao: "));
-    await aba.fechar();
+    const plantavel = copiaDaPagina(arquivo, { antes: PLANTAR_FALHAS });
+    try {
+        const { aba } = await abrirPagina(navegador, plantavel.endereco);
+        for (const [classe, metodo, logada] of [["TextDecoder", "decode", true], ["TextEncoder", "encode", false]]) {
+            await aba.avaliar((c, m) => plantarFalha(c, m), classe, metodo);
+            await digitarNoTeclado(aba, "2\n");
+            await aba.esperar(() => document.getElementById("de-novo").checkVisibility());
+            const parado = await aba.avaliar(() => {
+                tirarFalha();
+                return { tela: adivinhe.tela(), anunciado: document.getElementById("anuncio").textContent,
+                    registrados };
+            });
+            assert.ok(parado.tela.endsWith("Opcao: 2\n\n[O jogo parou por um erro.]\n[Tecle ENTER para jogar de novo.]\n"),
+                parado.tela);
+            assert.equal(parado.anunciado, "O jogo parou por um erro. Tecle ENTER para jogar de novo.");
+            assert.equal(parado.registrados.some((erro) => erro.includes(`falha plantada em ${metodo}`)), logada,
+                parado.registrados);
+            await digitarNoTeclado(aba, "\n");
+            await aba.esperar(() => adivinhe.esperando() && adivinhe.saida().endsWith("Opcao: "));
+        }
+        await aba.fechar();
+    } finally {
+        plantavel.apagar();
+    }
 });
 
 // A flood of lines pasted at the menu, as from a key held down or a clipboard:

@@ -16,7 +16,7 @@ const LINGUAGENS = {
 // The program or sheet as esbuild reads it, printed without its comments and
 // spacing; its names are kept, which its minifier would choose by the text.
 const lido = (texto, loader) => transformSync(texto, { loader, format: loader === "js" ? "esm" : undefined,
-    minifyWhitespace: true, minifySyntax: true }).code;
+    minifyWhitespace: true }).code;
 
 // The text, ready to go between <script> and </script> (script) or <style> and
 // </style> (estilo). An escape is kept only where esbuild reads the same program

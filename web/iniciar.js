@@ -30,17 +30,10 @@
         naoRoda();
         return;
     }
-    // An error event without an error is a browser's notice, such as a
-    // ResizeObserver's loop, not a failure.
-    var aoErro = function (e) {
-        if (e.error) {
-            naoRoda();
-        }
-    };
-    addEventListener("error", aoErro);
+    addEventListener("error", naoRoda);
     addEventListener("unhandledrejection", naoRoda);
     document.addEventListener("adivinhe-rodando", function () {
-        removeEventListener("error", aoErro);
+        removeEventListener("error", naoRoda);
         removeEventListener("unhandledrejection", naoRoda);
     });
     requestAnimationFrame(function () {

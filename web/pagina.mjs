@@ -61,15 +61,17 @@ class Execucao {
 let execucao = new Execucao();
 
 // Until a program has started, an error means that this browser cannot run it,
-// which iniciar.js tells; from then on an error ends the run it stopped.
+// which iniciar.js tells; from then on an error ends the run it stopped. Any
+// error: a page opened from the disk may be told only "Script error.".
 let assumiu = false;
 function assumirOsErros() {
     if (assumiu) {
         return;
     }
     assumiu = true;
-    addEventListener("error", (e) => e.error && encerrar(execucao, PAROU_POR_UM_ERRO));
-    addEventListener("unhandledrejection", () => encerrar(execucao, PAROU_POR_UM_ERRO));
+    const parar = () => encerrar(execucao, PAROU_POR_UM_ERRO);
+    addEventListener("error", parar);
+    addEventListener("unhandledrejection", parar);
     document.dispatchEvent(new Event("adivinhe-rodando"));
 }
 
