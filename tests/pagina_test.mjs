@@ -485,11 +485,13 @@ test("um programa que para no meio da execucao", async () => {
             const parado = await aba.avaliar(() => {
                 tirarFalha();
                 return { tela: adivinhe.tela(), anunciado: document.getElementById("anuncio").textContent,
-                    registrados };
+                    registrados, aVista: ["tela", "linha", "nao-roda"].filter((id) => document.getElementById(id)
+                        .checkVisibility()) };
             });
             assert.ok(parado.tela.endsWith("Opcao: 2\n\n[O jogo parou por um erro.]\n[Tecle ENTER para jogar de novo.]\n"),
                 parado.tela);
             assert.equal(parado.anunciado, "O jogo parou por um erro. Tecle ENTER para jogar de novo.");
+            assert.deepEqual(parado.aVista, ["tela", "linha"]);
             assert.equal(parado.registrados.some((erro) => erro.includes(`falha plantada em ${metodo}`)), logada,
                 parado.registrados);
             await digitarNoTeclado(aba, "\n");
