@@ -32,19 +32,16 @@ async function desenhar(jogo) {
     const { default: criarAdivinhe } = await import(pathToFileURL(jogo).href);
     const [anteriores, ultima] = [new ElementoDeTexto(), new ElementoDeTexto()];
     const tela = new Tela(anteriores, ultima, new ElementoDeTexto());
-    let leu = false;
+    // The first read hands the screen over, and the thread is stopped.
     const programa = await criarAdivinhe({
         wasmBinary: readFileSync(jogo.replace(/\.mjs$/, ".wasm")),
         temLinhaDigitada: () => false,
         tirarDaLinha: () => null,
         esperarPelaLinha: () => {
-            if (!leu) {
-                leu = true;
-                parentPort.postMessage({ anteriores: anteriores.textContent, ultima: ultima.textContent });
-            }
+            parentPort.postMessage({ anteriores: anteriores.textContent, ultima: ultima.textContent });
             return new Uint8Array(0);
         },
-        escreverNaTela: (erro, bytes) => leu || tela.escrever(bytes),
+        escreverNaTela: (erro, bytes) => tela.escrever(bytes),
     });
     await programa.ccall("main", "number", [], [], { async: true });
 }
