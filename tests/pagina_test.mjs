@@ -488,8 +488,8 @@ test("um programa que para no meio da execucao", async () => {
                     registrados, aVista: ["tela", "linha", "nao-roda"].filter((id) => document.getElementById(id)
                         .checkVisibility()) };
             });
-            assert.ok(parado.tela.endsWith("Opcao: 2\n\n[O jogo parou por um erro.]\n[Tecle ENTER para jogar de novo.]\n"),
-                parado.tela);
+            assert.ok(parado.tela.endsWith(
+                "Opcao: 2\n\n[O jogo parou por um erro.]\n[Tecle ENTER para jogar de novo.]\n"), parado.tela);
             assert.equal(parado.anunciado, "O jogo parou por um erro. Tecle ENTER para jogar de novo.");
             assert.deepEqual(parado.aVista, ["tela", "linha"]);
             assert.equal(parado.registrados.some((erro) => erro.includes(`falha plantada em ${metodo}`)), logada,
