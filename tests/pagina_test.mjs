@@ -451,13 +451,14 @@ if (nomeDoMotor === "chromium") {
     });
 }
 
-// A program stopped mid-run, as by a trap or a lack of memory: here a call into
-// the page fails, planted by a script of the page's own origin (one of the
-// driver's would have its errors muted), while the program writes (the error
-// comes back through the program) or while the page takes the line typed (it
-// comes from the page's own handler). The page shows and announces it, ends the
-// run as the end of a run does, and logs an error that came back through the
-// program (one uncaught is the browser's to log); ENTER starts a fresh run.
+// A program stopped mid-run, as by a trap or a lack of memory: here a failure
+// planted by a script of the page's own origin (one of the driver's would have
+// its errors muted): a call into the page that throws while the program writes
+// (the error comes back through the program) or while the page takes the line
+// typed (from the page's own handler), or a promise rejected with no one to
+// take it. The page shows and announces it, ends the run as the end of a run
+// does, and logs an error that came back through the program (one uncaught is
+// the browser's to log); ENTER starts a fresh run.
 const PLANTAR_FALHAS = `globalThis.registrados = [];
 const registrar = console.error;
 console.error = (...partes) => {
@@ -472,15 +473,24 @@ globalThis.plantarFalha = (classe, metodo) => {
     globalThis.tirarFalha = () => {
         globalThis[classe].prototype[metodo] = original;
     };
+};
+globalThis.rejeitar = () => {
+    Promise.reject(new Error("falha plantada numa promessa"));
+    globalThis.tirarFalha = () => {};
 };`;
+const FALHAS = [
+    { classe: "TextDecoder", metodo: "decode", digitado: "2\n", logada: true },
+    { classe: "TextEncoder", metodo: "encode", digitado: "2\n", logada: false },
+    { digitado: "", logada: false },
+];
 
 test("um programa que para no meio da execucao", async () => {
     const plantavel = copiaDaPagina(arquivo, { antes: PLANTAR_FALHAS });
     try {
         const { aba } = await abrirPagina(navegador, plantavel.endereco);
-        for (const [classe, metodo, logada] of [["TextDecoder", "decode", true], ["TextEncoder", "encode", false]]) {
-            await aba.avaliar((c, m) => plantarFalha(c, m), classe, metodo);
-            await digitarNoTeclado(aba, "2\n");
+        for (const { classe, metodo, digitado, logada } of FALHAS) {
+            await aba.avaliar((c, m) => (c ? plantarFalha(c, m) : rejeitar()), classe, metodo);
+            await digitarNoTeclado(aba, digitado);
             await aba.esperar(() => document.getElementById("de-novo").checkVisibility());
             const parado = await aba.avaliar(() => {
                 tirarFalha();
@@ -489,7 +499,7 @@ test("um programa que para no meio da execucao", async () => {
                         .checkVisibility()) };
             });
             assert.ok(parado.tela.endsWith(
-                "Opcao: 2\n\n[O jogo parou por um erro.]\n[Tecle ENTER para jogar de novo.]\n"), parado.tela);
+                `Opcao: ${digitado}\n[O jogo parou por um erro.]\n[Tecle ENTER para jogar de novo.]\n`), parado.tela);
             assert.equal(parado.anunciado, "O jogo parou por um erro. Tecle ENTER para jogar de novo.");
             assert.deepEqual(parado.aVista, ["tela", "linha"]);
             assert.equal(parado.registrados.some((erro) => erro.includes(`falha plantada em ${metodo}`)), logada,
