@@ -163,6 +163,7 @@ const TECLA_NUMERICA = { [BACKSPACE]: "apagar", "\n": "enter" };
 const tocar = (tecla) => (aba) => aba.tocar(`#teclado [data-tecla="${TECLA_NUMERICA[tecla] ?? tecla}"]`);
 // The key that opens the phone's keyboard, found by its name, as a screen reader finds it.
 const LETRAS = "ABC: letras, pelo teclado do aparelho";
+const TECLA_LETRAS = `#teclado [aria-label="${LETRAS}"]`;
 const focoNaLinha = (aba) => aba.avaliar(() => document.activeElement === document.getElementById("linha"));
 
 // The phone's keyboard is opened by ABC, for each name, and closed by its ENTER.
@@ -173,7 +174,7 @@ async function digitarNoTelefone(aba, teclas, { compor } = {}) {
         }
         return;
     }
-    await aba.tocar(`#teclado [aria-label="${LETRAS}"]`);
+    await aba.tocar(TECLA_LETRAS);
     const [texto, ...enter] = teclas.split("\n");
     if (texto === compor) {
         await aba.comporNoAparelho(texto, () => pausar(120));
@@ -770,9 +771,8 @@ async function conferirApagarSemFoco() {
 async function conferirNomeNoTelefone() {
     const { aba } = await abrirPagina(navegador, doDisco, { tela: TELEFONE });
     await responder(aba, ["1\n", "1\n", ""], digitarNoTelefone);
-    assert.equal(await aba.avaliar((rotulo) => document.querySelector(`#teclado [aria-label="${rotulo}"]`)
-        .checkVisibility(), LETRAS), true);
-    await aba.tocar(`#teclado [aria-label="${LETRAS}"]`);
+    assert.equal(await aba.avaliar((tecla) => document.querySelector(tecla).checkVisibility(), TECLA_LETRAS), true);
+    await aba.tocar(TECLA_LETRAS);
     assert.equal(await focoNaLinha(aba), true);
     await responder(aba, ["Rita\n", "1\n"], digitarNoTelefone);
     await esperarOPrograma(aba);
