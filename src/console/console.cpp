@@ -3,12 +3,16 @@
 #include "console/terminal.hpp"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <charconv>
+#include <cstddef>
 #include <cstring>
+#include <initializer_list>
 #include <limits>
 #include <optional>
 #include <span>
+#include <string_view>
 #include <utility>
 
 static_assert(std::numeric_limits<int>::digits == 31, "numbers are signed 32-bit integers");
@@ -56,17 +60,19 @@ void escreverNumero(int numero) {
     throw FalhaDoSistema{em, errno};
 }
 
-// Hands the whole text to the terminal, however many writes it takes.
-void escreverTudo(Terminal::Destino destino, std::span<const char> dados) {
+// Hands the whole text to the terminal, however many writes it takes; false
+// when the system refuses it, with errno saying why.
+[[nodiscard]] bool escreverTudo(Terminal::Destino destino, std::span<const char> dados) {
     while (!dados.empty()) {
         // A failure the system gives no reason for must not show a stale one.
         errno = 0;
         const std::ptrdiff_t escritos = terminal().escrever(destino, dados);
         if (escritos <= 0) {
-            falhar(FalhaDoSistema::Em::escrita);
+            return false;
         }
         dados = dados.subspan(static_cast<std::size_t>(escritos));
     }
+    return true;
 }
 
 // When nothing read is left and the terminal has nothing to give at once, the
@@ -131,7 +137,7 @@ std::optional<long long> lerNumero() {
     long long valor = 0;
     while (ehDigito(c)) {
         temDigito = true;
-        valor = std::min(valor * 10 + (c - '0'), alemDe32Bits);
+        valor = std::min((valor * 10) + (c - '0'), alemDe32Bits);
         c = lerCaractere();
     }
     if (c != '\n' && c != FIM) {
@@ -207,11 +213,8 @@ void relatarFalha(const FalhaDoSistema& falha) {
         juntar(std::strerror(falha.causa));
     }
     linha[tamanho++] = '\n';
-    try {
-        escreverTudo(Terminal::Destino::erro, {linha.data(), tamanho});
-    } catch (const FalhaDoSistema&) {
-        // When standard error fails too, nothing is left to tell it to.
-    }
+    // When standard error fails too, nothing is left to tell it to.
+    static_cast<void>(escreverTudo(Terminal::Destino::erro, {linha.data(), tamanho}));
 }
 
 // The placeholders and the values agree: the compiler has checked them.
@@ -241,7 +244,9 @@ void imprimirLinha(std::string_view texto) {
 void descarregarSaida() {
     const std::span<const char> pendente(saidaPendente.data(), tamanhoPendente);
     tamanhoPendente = 0;
-    escreverTudo(Terminal::Destino::saida, pendente);
+    if (!escreverTudo(Terminal::Destino::saida, pendente)) {
+        falhar(FalhaDoSistema::Em::escrita);
+    }
 }
 
 Terminal* usarTerminal(Terminal* novo) {

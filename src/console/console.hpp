@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <initializer_list>
 #include <string_view>
 #include <type_traits>
@@ -17,7 +18,7 @@ struct FimDaEntrada {};
 // Thrown when the system fails a read or a write. It unwinds like the end of
 // input, and the program ends with an error.
 struct FalhaDoSistema {
-    enum class Em { leitura, escrita };
+    enum class Em : std::uint8_t { leitura, escrita };
     Em em;
     int causa;  // errno, or 0 when the system gave no reason
 };

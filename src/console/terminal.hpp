@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <span>
 #include <string_view>
 
@@ -11,11 +12,12 @@ inline constexpr std::string_view LIMPAR_TERMINAL = "\033[H\033[2J\033[3J";
 
 // The console's one way to the world outside: read some bytes of the input,
 // write some bytes to the output or to the error stream, and tell whether a
-// read would wait for the user. The system's own terminal is in sistema.cpp,
-// one branch per platform; the tests bring theirs, over strings.
+// read would wait for the user. The system's own terminal is in one file a
+// platform (sistema_posix.cpp, sistema_windows.cpp, sistema_pagina.cpp); the
+// tests bring theirs, over strings.
 class Terminal {
 public:
-    enum class Destino { saida, erro };
+    enum class Destino : std::uint8_t { saida, erro };
 
     // As read(2): the bytes read into destino, at least one; 0 at the end of
     // the input; -1 when the system fails, with errno saying why.

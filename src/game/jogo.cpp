@@ -2,6 +2,7 @@
 
 #include "console/console.hpp"
 
+#include <array>
 #include <cstddef>
 #include <cstdlib>
 
@@ -58,7 +59,7 @@ int escolherDificuldade(int& maximo) {
 }
 
 int sortearNumero(int maximo) {
-    return std::rand() % maximo + 1;  // NOLINT(cert-msc30-c,cert-msc50-cpp): one seeded sequence per run
+    return (std::rand() % maximo) + 1;  // NOLINT(cert-msc30-c,cert-msc50-cpp): one seeded sequence per run
 }
 
 int lerPalpite(int maximo) {

@@ -1,6 +1,9 @@
 #include "info/ranking.hpp"
 
+#include "console/console.hpp"
+
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <cstring>
 #include <utility>
