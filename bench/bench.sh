@@ -62,7 +62,7 @@ if command -v strace >/dev/null; then
     if [ "$escritas" -gt $((leituras + 1)) ]; then echo "target missed: writes > reads + 1"; falhas=1; fi
     if [ "$processos" -ne 1 ]; then echo "target missed: more than one process"; falhas=1; fi
 else
-    echo "strace is not installed: system calls and processes not counted (apt-get install strace)"
+    echo "strace is not installed: system calls and processes not counted (./dependencias.sh bench installs it)"
 fi
 if [ "$memoria_kib" -gt 2560 ]; then echo "target missed: peak resident memory over 2.5 MiB"; falhas=1; fi
 if [ "$status" -ne 0 ]; then echo "the session did not end through 4 - Sair"; falhas=1; fi

@@ -9,7 +9,8 @@ set -eu
 export WINEPREFIX="$1"
 shift
 export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# No menus of the host made for what is installed in the prefix.
+export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree,mshtml="
 unset DISPLAY
 mkdir -p "$(dirname "$WINEPREFIX")"
 (

@@ -8,7 +8,7 @@ get_filename_component(msi "${CPACK_TEMPORARY_DIRECTORY}/../${CPACK_PACKAGE_FILE
 foreach(programa wixl msiinfo msibuild)
     find_program(ADIVINHE_${programa} ${programa})
     if(NOT ADIVINHE_${programa})
-        message(FATAL_ERROR "${programa} makes the .msi: on Debian, apt-get install wixl msitools")
+        message(FATAL_ERROR "${programa} makes the .msi: on Debian, ./dependencias.sh windows installs it")
     endif()
 endforeach()
 

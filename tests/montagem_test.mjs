@@ -8,8 +8,8 @@ import { mkdtempSync, rmSync, writeFileSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
 import { test } from "node:test";
-import { embutir, preencher } from "../web/embutir.mjs";
-import { desenharAPrimeiraTela } from "../web/primeira_tela.mjs";
+import { embutir, preencher } from "../web/montagem/embutir.mjs";
+import { desenharAPrimeiraTela } from "../web/montagem/primeira_tela.mjs";
 
 const avaliar = async (script) => (await import(`data:text/javascript,${encodeURIComponent(script)}`)).valor;
 const PERIGOSO = /<\/?script|<!--|<\/style|[\r\0]/i;

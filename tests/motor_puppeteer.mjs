@@ -156,13 +156,15 @@ class AbaDoPuppeteer {
         await this.cdp("Input.dispatchKeyEvent", { type: "keyUp", ...tecla });
     }
 
-    // The JS heap in use after a garbage collection, in bytes: Chromium's alone tells.
+    // The JS heap in use after a garbage collection, in bytes, with the bytes of
+    // its typed arrays, which lie outside it: Chromium's alone tells.
     async heapUsado() {
         if (!this.#chromium) {
             return null;
         }
         await this.cdp("HeapProfiler.collectGarbage");
-        return (await this.cdp("Runtime.getHeapUsage")).usedSize;
+        const { usedSize, backingStorageSize = 0 } = await this.cdp("Runtime.getHeapUsage");
+        return usedSize + backingStorageSize;
     }
 
     // A command of Chromium's DevTools protocol, as a phone's keyboard sends its events.

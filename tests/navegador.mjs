@@ -14,24 +14,25 @@ import { abrirComWebDriver, XVFB } from "./motor_webdriver.mjs";
 export const MOTORES = {
     chromium: {
         nome: "Chromium",
-        precisa: { "/usr/bin/chromium": "chromium" },
+        precisa: ["/usr/bin/chromium"],
         abrir: () => abrirComPuppeteer("chrome", "/usr/bin/chromium"),
     },
     firefox: {
         nome: "Firefox",
-        precisa: { "/usr/bin/firefox-esr": "firefox-esr" },
+        precisa: ["/usr/bin/firefox-esr"],
         abrir: () => abrirComPuppeteer("firefox", "/usr/bin/firefox-esr"),
     },
     webkit: {
         nome: "WebKit",
-        precisa: { "/usr/bin/WebKitWebDriver": "webkit2gtk-driver", [XVFB]: "xvfb" },
+        precisa: ["/usr/bin/WebKitWebDriver", XVFB],
         abrir: abrirComWebDriver,
     },
 };
 
-// The Debian packages an engine lacks here: none when it can run.
-export function pacotesQueFaltam(motor) {
-    return Object.entries(motor.precisa).filter(([arquivo]) => !existsSync(arquivo)).map(([, pacote]) => pacote);
+// What an engine lacks here, told as its install is: none when it can run.
+export function oQueFalta(motor) {
+    const faltam = motor.precisa.filter((arquivo) => !existsSync(arquivo));
+    return faltam.length === 0 ? "" : `${faltam.join(", ")} missing (./dependencias.sh web installs it)`;
 }
 
 // Errors the page meets, recorded from inside it: an engine whose driver reports
@@ -44,13 +45,13 @@ function registrarErros() {
         (e) => erros.push(`csp: ${e.violatedDirective} ${e.blockedURI}`));
 }
 
-// Opens the page and waits for the main menu's question; returns how long, by the
-// page's own clock, the question took to appear after the page was opened.
+// Opens the page and waits for the program to wait at the main menu; returns how
+// long, by the page's own clock, that took after the page was opened.
 export async function abrirPagina(navegador, endereco, opcoes = {}) {
     const aba = await navegador.abrirAba(opcoes);
     await aba.ir(endereco);
     await aba.avaliar(registrarErros);
-    const msAteOMenu = await aba.esperar(() => globalThis.adivinhe?.saida().endsWith("Opcao: ") && performance.now());
+    const msAteOMenu = await aba.esperar(() => globalThis.adivinhe?.esperando() && performance.now());
     return { aba, msAteOMenu };
 }
 

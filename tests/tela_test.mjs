@@ -4,7 +4,7 @@
 // Usage: node tela_test.mjs
 import assert from "node:assert/strict";
 import { test } from "node:test";
-import { ElementoDeTexto as Elemento } from "../web/elemento_de_texto.mjs";
+import { ElementoDeTexto as Elemento } from "../web/montagem/elemento_de_texto.mjs";
 import { Tela } from "../web/tela.mjs";
 
 globalThis.document = { createElement: () => new Elemento() };

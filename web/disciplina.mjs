@@ -30,8 +30,8 @@ export class DisciplinaDeLinha {
     // A read that found no line, as tirar tells, waits for the next one handed
     // over, and takes at most tamanho bytes of it; no bytes at the end of the input.
     esperar(tamanho) {
-        return new Promise((entregar) => {
-            this.#leitor = () => entregar(this.tirar(tamanho));
+        return new Promise((devolver) => {
+            this.#leitor = () => devolver(this.tirar(tamanho));
         });
     }
 
@@ -74,19 +74,19 @@ export class DisciplinaDeLinha {
     }
 }
 
-// Hands the input's text to enviar: with a line feed on ENTER, whether it comes
+// Hands the input's text to entregar: with a line feed on ENTER, whether it comes
 // as a key or, from some phones' keyboards, as a line break put in; and without
 // one on Ctrl-D. A key that an input method is composing with is the method's.
 // A paste of several lines hands over its whole lines at once, each with its
 // line feed, and keeps the last part.
 // Returns what hands the line over, for the page's own ENTER key.
-export function ligarALinha(linha, enviar) {
+export function ligarALinha(linha, entregar) {
     const tirar = () => {
         const texto = linha.value;
         linha.value = "";
         return texto;
     };
-    const entregarLinha = () => enviar(`${tirar()}\n`);
+    const entregarALinha = () => entregar(`${tirar()}\n`);
 
     linha.addEventListener("keydown", (e) => {
         if (e.isComposing || e.keyCode === 229) {
@@ -94,36 +94,36 @@ export function ligarALinha(linha, enviar) {
         }
         if (e.key === "Enter") {
             e.preventDefault();
-            entregarLinha();
+            entregarALinha();
         } else if (e.key.toLowerCase() === "d" && e.ctrlKey && !e.altKey && !e.metaKey) {
             e.preventDefault();
-            enviar(tirar());
+            entregar(tirar());
         }
     });
     linha.addEventListener("beforeinput", (e) => {
         if (e.inputType === "insertLineBreak" || e.inputType === "insertParagraph") {
             e.preventDefault();
-            entregarLinha();
+            entregarALinha();
         } else if (e.inputType === "insertText" && QUEBRA.test(e.data ?? "")) {
             e.preventDefault();
-            colar(linha, e.data, enviar);
+            colar(linha, e.data, entregar);
         }
     });
     linha.addEventListener("paste", (e) => {
         const texto = e.clipboardData?.getData("text/plain") ?? "";
         if (QUEBRA.test(texto)) {
             e.preventDefault();
-            colar(linha, texto, enviar);
+            colar(linha, texto, entregar);
         }
     });
-    return entregarLinha;
+    return entregarALinha;
 }
 
-// The pasted lines go to enviar together; the input is changed once, not once a line.
-function colar(linha, texto, enviar) {
+// The pasted lines go to entregar together; the input is changed once, not once a line.
+function colar(linha, texto, entregar) {
     const partes = texto.split(QUEBRA);
     linha.setRangeText(partes[0], linha.selectionStart, linha.selectionEnd, "end");
     partes[0] = linha.value;
     linha.value = partes.pop();
-    enviar(`${partes.join("\n")}\n`);
+    entregar(`${partes.join("\n")}\n`);
 }

@@ -5,7 +5,8 @@
 import criarAdivinhe from "adivinhe-jogo";
 import programa from "adivinhe-wasm";
 import { DisciplinaDeLinha, ligarALinha } from "./disciplina.mjs";
-import { acompanharATela, toque } from "./tamanho.mjs";
+import { depoisDeEntregar, ligarOFoco } from "./foco.mjs";
+import { acompanharATela } from "./tamanho.mjs";
 import { Tela } from "./tela.mjs";
 import { ligarTecladoNumerico } from "./teclado_numerico.mjs";
 
@@ -15,6 +16,10 @@ const FIM_DO_JOGO = { tela: "\n[Fim do jogo.]\n[Tecle ENTER para jogar de novo.]
     anuncio: "Fim do jogo. Tecle ENTER para jogar de novo." };
 const PAROU_POR_UM_ERRO = { tela: "\n[O jogo parou por um erro.]\n[Tecle ENTER para jogar de novo.]\n",
     anuncio: "O jogo parou por um erro. Tecle ENTER para jogar de novo." };
+
+// The program's output is kept for the page's tests alone, which open it at #teste:
+// kept for every run, it would grow with the run.
+const GUARDAR_A_SAIDA = location.hash.startsWith("#teste");
 
 const linha = document.getElementById("linha");
 const deNovo = document.getElementById("de-novo");
@@ -51,7 +56,9 @@ class Execucao {
 
     #escrever(erro, bytes) {
         if (!erro) {
-            this.saida.push(bytes);
+            if (GUARDAR_A_SAIDA) {
+                this.saida.push(bytes);
+            }
             this.escritas += 1;
         }
         tela.escrever(bytes);
@@ -109,7 +116,7 @@ function jogarDeNovo() {
 // The lines typed, with their line feeds, or what Ctrl-D handed over, go to the
 // program while it runs, echoed on the screen. Once it has ended, a line's ENTER
 // starts it again, and the lines after that one go to the new run.
-function enviar(texto) {
+function entregar(texto) {
     if (execucao.terminou) {
         const fim = texto.indexOf("\n") + 1;
         if (fim === 0) {
@@ -123,36 +130,15 @@ function enviar(texto) {
     }
     tela.ecoar(texto);
     execucao.disciplina.entregar(texto);
+    depoisDeEntregar(linha, texto);
 }
 
-// On a touch screen a line handed over closes the phone's keyboard, so that the
-// keypad is in view for the numbers that follow; ABC opens it for the next name.
-function entregar(texto) {
-    enviar(texto);
-    if (toque.matches && texto.endsWith("\n")) {
-        linha.blur();
-    }
-}
+const entregarALinha = ligarALinha(linha, entregar);
+ligarTecladoNumerico(document.getElementById("teclado"), linha, entregarALinha);
+deNovo.addEventListener("click", jogarDeNovo);
 
-const entregarLinha = ligarALinha(linha, entregar);
-ligarTecladoNumerico(document.getElementById("teclado"), linha, entregarLinha);
-
-// On a touch screen the focus would open the phone's keyboard over the keypad:
-// there the line takes it only when ABC or the screen is tapped, for the names.
-const focarALinha = () => linha.focus({ preventScroll: true });
-document.body.addEventListener("click", (e) => {
-    if (!e.target.closest("button, input") && getSelection().isCollapsed) {
-        focarALinha();
-    }
-});
-deNovo.addEventListener("click", () => {
-    if (!toque.matches) {
-        focarALinha();
-    }
-    jogarDeNovo();
-});
-
-// For the tests: what the program of this run has written to its standard output, and the screen.
+// For the tests: what the program of this run has written to its standard output
+// (at #teste only), and the screen.
 globalThis.adivinhe = {
     saida: () => execucao.saida.map((bytes) => Array.from(bytes, (b) => String.fromCharCode(b)).join("")).join(""),
     escritas: () => execucao.escritas,
@@ -162,7 +148,5 @@ globalThis.adivinhe = {
 };
 
 acompanharATela(document.getElementById("console"));
-if (!toque.matches) {
-    focarALinha();
-}
+ligarOFoco(linha, deNovo);
 jogar();

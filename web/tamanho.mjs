@@ -2,8 +2,6 @@
 // sheet, and scrolls; its last line, where the player types, stays in view when
 // the program writes and when the room changes, as when a phone is turned or
 // its keyboard opens.
-export const toque = matchMedia("(pointer: coarse)");
-
 export function acompanharATela(quadro) {
     const manterALinhaAVista = () => {
         quadro.scrollTop = quadro.scrollHeight;

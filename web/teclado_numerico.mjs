@@ -6,16 +6,18 @@
 // which opens the phone's keyboard, for the letters of a name. In the focused
 // line the edit goes through the browser's own editing, which keeps its undo and
 // any word being composed; elsewhere it is made on the input's value.
-export function ligarTecladoNumerico(teclado, linha, entregarLinha) {
+import { focarALinha } from "./foco.mjs";
+
+export function ligarTecladoNumerico(teclado, linha, entregarALinha) {
     for (const evento of ["pointerdown", "mousedown"]) {
         teclado.addEventListener(evento, (e) => e.preventDefault());
     }
     teclado.addEventListener("click", (e) => {
         const tecla = e.target.closest("button[data-tecla]")?.dataset.tecla;
         if (tecla === "letras") {
-            linha.focus({ preventScroll: true });
+            focarALinha(linha);
         } else if (tecla === "enter") {
-            entregarLinha();
+            entregarALinha();
         } else if (tecla === "apagar") {
             editar(linha, "delete", () => apagarAntesDoCursor(linha));
         } else if (tecla !== undefined) {

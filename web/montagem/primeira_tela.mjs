@@ -6,7 +6,7 @@ import { readFileSync } from "node:fs";
 import { pathToFileURL } from "node:url";
 import { Worker, isMainThread, parentPort, workerData } from "node:worker_threads";
 import { ElementoDeTexto } from "./elemento_de_texto.mjs";
-import { Tela } from "./tela.mjs";
+import { Tela } from "../tela.mjs";
 
 // The program, GAME.mjs beside its GAME.wasm: resolves with the lines of its first
 // screen, { anteriores, ultima }; rejects when it ends without reading, fails, or

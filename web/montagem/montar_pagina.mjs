@@ -28,7 +28,7 @@ const ler = (nome) => {
 const entradas = ({ metafile }) => Object.keys(metafile.inputs).map((entrada) => resolve(entrada));
 
 const pagina = await build({
-    entryPoints: [caminho("pagina.mjs")],
+    entryPoints: [caminho("../pagina.mjs")],
     alias: { "adivinhe-jogo": jogo, "adivinhe-wasm": jogo.replace(/\.mjs$/, ".wasm") },
     loader: { ".wasm": "binary" },
     bundle: true,
@@ -54,16 +54,16 @@ const construcao = await build({
 const minificar = async (nome, loader, opcoes = {}) =>
     (await transform(ler(nome), { loader, minify: true, ...opcoes })).code;
 const script = embutir(pagina.outputFiles[0].text, "script");
-const inicio = embutir(await minificar("iniciar.js", "js", { target: "es5" }), "script");
-const estilo = embutir(await minificar("pagina.css", "css"), "estilo");
-const semScript = embutir(await minificar("sem_script.css", "css"), "estilo");
+const inicio = embutir(await minificar("../iniciar.js", "js", { target: "es5" }), "script");
+const estilo = embutir(await minificar("../pagina.css", "css"), "estilo");
+const semScript = embutir(await minificar("../sem_script.css", "css"), "estilo");
 const hash = (texto) => `'sha256-${createHash("sha256").update(texto).digest("base64")}'`;
 const emHtml = (texto) => texto.replace(/[&<>]/g, (c) => ({ "&": "&amp;", "<": "&lt;", ">": "&gt;" })[c]);
 
-const icone = ler("../packaging/adivinhe.svg").replace(/>\s+</g, "><").trim();
+const icone = ler("../../packaging/adivinhe.svg").replace(/>\s+</g, "><").trim();
 const primeiraTela = await desenharAPrimeiraTela(jogo, LIMITE_DA_PRIMEIRA_TELA_MS);
 
-writeFileSync(destino, preencher(ler("pagina.html"), {
+writeFileSync(destino, preencher(ler("../pagina.html"), {
     ESTILO: estilo,
     ESTILO_SEM_SCRIPT: semScript,
     SCRIPT: script,
