@@ -36,20 +36,18 @@ TEST(Descarga, NoFimDaEntradaTudoSaiAntesDeEncerrar) {
 
 namespace {
 
-constexpr std::size_t BUFFER = 1U << 17U;
-
 // Between two reads, output of many times the console's 128 KiB buffer leaves
 // whole and in order, a buffer's worth at a time.
 TEST(Descarga, SaidaDeVariosBuffersEntreDuasLeiturasSaiInteiraEmOrdem) {
     Sessao sessao("");
     std::string esperado;
-    for (int i = 0; esperado.size() < 5 * BUFFER; ++i) {
+    for (int i = 0; esperado.size() < 5 * TAMANHO_DA_SAIDA; ++i) {
         const std::string linha(static_cast<std::size_t>(i % 1000), static_cast<char>('a' + i % 26));
         imprimirLinha(linha);
         esperado += linha + "\n";
     }
     EXPECT_EQ(sessao.saida(), esperado);
-    EXPECT_EQ(sessao.escritas().size(), esperado.size() / BUFFER + 1);
+    EXPECT_EQ(sessao.escritas().size(), esperado.size() / TAMANHO_DA_SAIDA + 1);
 }
 
 // A clear that the buffer has no room left for goes out whole in the next write,
@@ -58,12 +56,13 @@ TEST(Descarga, UmaLimpezaNuncaSeDivideEntreDuasEscritas) {
     for (std::size_t livre = 0; livre <= LIMPA.size(); ++livre) {
         SCOPED_TRACE(livre);
         Sessao sessao("");
-        const std::string texto(BUFFER - livre - 1, 'x');
+        const std::string texto(TAMANHO_DA_SAIDA - livre - 1, 'x');
         imprimirLinha(texto);
         limparTela();
         EXPECT_EQ(sessao.saida(), texto + "\n" + LIMPA);
-        const auto esperadas = livre < LIMPA.size() ? std::vector<std::size_t>{BUFFER - livre, LIMPA.size()}
-                                                    : std::vector<std::size_t>{BUFFER};
+        const auto esperadas = livre < LIMPA.size()
+                                   ? std::vector<std::size_t>{TAMANHO_DA_SAIDA - livre, LIMPA.size()}
+                                   : std::vector<std::size_t>{TAMANHO_DA_SAIDA};
         EXPECT_EQ(sessao.escritas(), esperadas);
     }
 }

@@ -4,12 +4,13 @@
 // so do a template's unknown placeholder and a program that never reads.
 // Usage: node montagem_test.mjs
 import assert from "node:assert/strict";
-import { mkdtempSync, rmSync, writeFileSync } from "node:fs";
+import { mkdtempSync, readFileSync, rmSync, writeFileSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
 import { test } from "node:test";
 import { embutir, preencher } from "../web/montagem/embutir.mjs";
 import { desenharAPrimeiraTela } from "../web/montagem/primeira_tela.mjs";
+import { ligarAoTerminal } from "../web/ponte.mjs";
 
 const avaliar = async (script) => (await import(`data:text/javascript,${encodeURIComponent(script)}`)).valor;
 const PERIGOSO = /<\/?script|<!--|<\/style|[\r\0]/i;
@@ -46,11 +47,22 @@ test("um nome desconhecido no modelo da pagina falha a montagem", () => {
     assert.throws(() => preencher("<p>@A@ @ESTILOS@</p>", { A: "1" }), /@ESTILOS@/);
 });
 
+// The functions the compiled program calls in its module, by the C++ function
+// that calls each: the page must give it every one, by the same name.
+const TERMINAL_DA_PAGINA = readFileSync(new URL("../src/console/sistema_pagina.cpp", import.meta.url), "utf8");
+const PONTE = Object.fromEntries([...TERMINAL_DA_PAGINA.matchAll(/EM_(?:ASYNC_)?JS\(\w+, (\w+),[^{]*\{[^}]*?Module\["(\w+)"\]/g)]
+    .map(([, funcao, nome]) => [funcao, nome]));
+
+test("a pagina da ao programa cada funcao que ele chama, pelo nome", () => {
+    assert.equal(Object.keys(PONTE).length, TERMINAL_DA_PAGINA.match(/EM_(?:ASYNC_)?JS\(/g).length);
+    assert.deepEqual(Object.keys(ligarAoTerminal({})).sort(), Object.values(PONTE).sort());
+});
+
 // Programs in the shape of the compiled game's module, beside a .wasm of their own.
 const PROGRAMAS = {
     desenha: `export default async (m) => ({ ccall: async () => {
-        m.escreverNaTela(0, new TextEncoder().encode("\\x1b[H\\x1b[2JMENU\\nOpcao: "));
-        await m.esperarPelaLinha(8192);
+        m.${PONTE.escreverNaPagina}(0, new TextEncoder().encode("\\x1b[H\\x1b[2JMENU\\nOpcao: "));
+        await m.${PONTE.esperarLinhaDaPagina}(8192);
         return 1;
     } });`,
     semLer: "export default async () => ({ ccall: async () => 1 });",

@@ -10,6 +10,7 @@ import { readFileSync } from "node:fs";
 import { createRequire } from "node:module";
 import { after, before } from "node:test";
 import { pathToFileURL } from "node:url";
+import { ROLAGEM } from "../web/tela.mjs";
 import { MOTORES, abrirPagina, colar, ocorrenciasNaPagina, oQueFalta } from "./navegador.mjs";
 
 export const [arquivo, nativo, nomeDoMotor] = process.argv.slice(2);
@@ -22,6 +23,9 @@ if (falta) {
 // The page keeps what its program writes, for adivinhe.saida(), only at #teste.
 export const doDisco = `${pathToFileURL(arquivo).href}#teste`;
 const axe = readFileSync(createRequire(import.meta.url).resolve("axe-core/axe.min.js"), "utf8");
+// The bytes a read of the program takes at most, as the build read them from the console.
+const LEITURA = Number(process.env.ADIVINHE_TAMANHO_DA_LEITURA);
+assert.ok(LEITURA > 0, "ADIVINHE_TAMANHO_DA_LEITURA must say how much a read of the program takes");
 export const LIMPAR = "\x1b[H\x1b[2J\x1b[3J";
 export const BACKSPACE = "\x7f";
 const CTRL_D = "\x04";
@@ -79,10 +83,11 @@ export const SESSOES = [
         passos: ["1\n", "1\n", "Ana" + CTRL_D, CTRL_D, CTRL_D],
         entrada: "1\n1\nAna",
     },
-    // Lines longer than a read takes (8,192 bytes), pasted as names: the cut falls
-    // inside a name after blanks, inside a character, before the line feed alone,
-    // or just after a line of 8,192 bytes; the program gets every byte once.
-    ...[[" ".repeat(8190) + "Rita Lee", "x".repeat(8191)], [" ".repeat(8189) + "Jo\u00e3o", "Z" + "y".repeat(8191)]]
+    // Lines longer than a read takes, pasted as names: the cut falls inside a
+    // name after blanks, inside a character, before the line feed alone, or just
+    // after a line of a read's length; the program gets every byte once.
+    ...[[" ".repeat(LEITURA - 2) + "Rita Lee", "x".repeat(LEITURA - 1)],
+        [" ".repeat(LEITURA - 3) + "Jo\u00e3o", "Z" + "y".repeat(LEITURA - 1)]]
         .map(([mestre, jogador]) => ({
             nome: `nomes mais longos que uma leitura: ${mestre.trim()}`,
             colar: `1\n3\n${mestre}\n${jogador}\n`,
@@ -123,9 +128,8 @@ function eco(passo) {
     return eco;
 }
 
-// What a terminal whose scrollback is 2,000 lines keeps of a screen: its last
-// lines, and of each line too long to be read, its last 10,000 characters.
-const ROLAGEM = { linhas: 2000, caracteres: 10_000 };
+// What a terminal whose scrollback is the page's keeps of a screen: its last
+// lines, and of each line too long to be read, its last characters.
 const fimDaRolagem = (texto) => texto.split("\n").slice(-ROLAGEM.linhas)
     .map((linha) => linha.slice(-ROLAGEM.caracteres)).join("\n");
 

@@ -5,6 +5,7 @@
 // Usage: node pagina_sessoes_test.mjs PAGE.html NATIVE_GAME chromium|firefox|webkit
 import assert from "node:assert/strict";
 import { test } from "node:test";
+import { ANUNCIO } from "../web/tela.mjs";
 import { abrirPagina, servirPagina } from "./navegador.mjs";
 import {
     arquivo, colarNaLinha, conferirSemRedeNemErros, digitarNoTeclado, doDisco, esperarALinhaAVista, esperarOPrograma,
@@ -145,7 +146,8 @@ test("uma enxurrada de linhas coladas no menu", async (t) => {
     await aba.vista.conferir();
     await esperarALinhaAVista(aba);
     const anuncio = await anunciado();
-    assert.ok(anuncio.endsWith(prompt) && anuncio.length <= 2000 && anuncio.split("\n").length <= 24, anuncio);
+    assert.ok(anuncio.endsWith(prompt) && anuncio.length <= ANUNCIO.caracteres &&
+        anuncio.split("\n").length <= ANUNCIO.linhas, anuncio);
     await responder(aba, ["3\n"]);
     await esperarOPrograma(aba);
     await aba.vista.conferir();

@@ -7,7 +7,6 @@ import { test } from "node:test";
 import { ElementoDeTexto as Elemento } from "../web/montagem/elemento_de_texto.mjs";
 import { Tela } from "../web/tela.mjs";
 
-globalThis.document = { createElement: () => new Elemento() };
 const LIMPAR = "\x1b[H\x1b[2J\x1b[3J";
 const bytes = (texto) => new TextEncoder().encode(texto);
 

@@ -6,6 +6,7 @@ import criarAdivinhe from "adivinhe-jogo";
 import programa from "adivinhe-wasm";
 import { DisciplinaDeLinha, ligarALinha } from "./disciplina.mjs";
 import { depoisDeEntregar, ligarOFoco } from "./foco.mjs";
+import { ligarAoTerminal } from "./ponte.mjs";
 import { acompanharATela } from "./tamanho.mjs";
 import { Tela } from "./tela.mjs";
 import { ligarTecladoNumerico } from "./teclado_numerico.mjs";
@@ -36,10 +37,12 @@ class Execucao {
     terminou = false;
     #jogo = criarAdivinhe({
         wasmBinary: programa,
-        tirarDaLinha: (tamanho) => this.disciplina.tirar(tamanho),
-        esperarPelaLinha: (tamanho) => this.#esperar(tamanho),
-        temLinhaDigitada: () => this.disciplina.temLinha(),
-        escreverNaTela: (erro, bytes) => this.#escrever(erro, bytes),
+        ...ligarAoTerminal({
+            tirar: (tamanho) => this.disciplina.tirar(tamanho),
+            esperar: (tamanho) => this.#esperar(tamanho),
+            temLinha: () => this.disciplina.temLinha(),
+            escrever: (erro, bytes) => this.#escrever(erro, bytes),
+        }),
     });
 
     async rodar() {

@@ -15,11 +15,11 @@
 const ESC = "\x1b";
 const CONTROLE = /[\x00-\x09\x0b-\x1f\x7f-\x9f]/g;
 const LIMPEZA = /^\[[23]J$/;
-// tmux's default history.
-const LINHAS_GUARDADAS = 2000;
-const TAMANHO_DA_LINHA = 10_000;
+// What the screen keeps, as tmux's default history does: its last lines, and of
+// a line longer than can be read, its end.
+export const ROLAGEM = { linhas: 2000, caracteres: 10_000 };
 // What a screen of 24 lines, of about 80 columns, holds.
-const ANUNCIO = { linhas: 24, caracteres: 2000 };
+export const ANUNCIO = { linhas: 24, caracteres: 2000 };
 
 // An escape sequence ends at its second character, or, after ESC [, at a final byte.
 const terminou = (sequencia) => sequencia[0] !== "[" || /[\x40-\x7e]$/.test(sequencia.slice(1));
@@ -79,7 +79,7 @@ export class Tela {
         if (texto.trim() === "") {
             return;
         }
-        const paragrafo = document.createElement("p");
+        const paragrafo = this.#anuncio.ownerDocument.createElement("p");
         paragrafo.textContent = texto;
         this.#anuncio.replaceChildren(paragrafo);
     }
@@ -131,10 +131,10 @@ export class Tela {
     // holds as many as it keeps.
     #mostrar(texto) {
         const linhas = (this.#ultima.textContent + texto).split("\n");
-        this.#ultima.textContent = ultimos(linhas.pop(), TAMANHO_DA_LINHA);
-        const guardadas = linhas.slice(-(LINHAS_GUARDADAS - 1));
-        this.#anteriores.append(...guardadas.map((linha) => `${ultimos(linha, TAMANHO_DA_LINHA)}\n`));
-        for (this.#linhas += guardadas.length; this.#linhas > LINHAS_GUARDADAS - 1; --this.#linhas) {
+        this.#ultima.textContent = ultimos(linhas.pop(), ROLAGEM.caracteres);
+        const guardadas = linhas.slice(-(ROLAGEM.linhas - 1));
+        this.#anteriores.append(...guardadas.map((linha) => `${ultimos(linha, ROLAGEM.caracteres)}\n`));
+        for (this.#linhas += guardadas.length; this.#linhas > ROLAGEM.linhas - 1; --this.#linhas) {
             this.#anteriores.firstChild.remove();
         }
     }

@@ -29,13 +29,13 @@ Terminal& terminal() {
 }
 
 // Input read from the terminal and not yet taken.
-std::array<char, 8192> entradaLida;
+std::array<char, TAMANHO_DA_LEITURA> entradaLida;
 std::size_t inicioDaEntrada = 0;
 std::size_t fimDaEntrada = 0;
 
 // Output waits here until the program is about to wait for input, so that a
 // whole screen, or all that answers input typed ahead, leaves in one write.
-std::array<char, 1U << 17U> saidaPendente;
+std::array<char, TAMANHO_DA_SAIDA> saidaPendente;
 std::size_t tamanhoPendente = 0;
 
 void acrescentar(std::string_view texto) {

@@ -7,6 +7,11 @@
 #include <string_view>
 #include <type_traits>
 
+// The console's buffers: a read takes at most TAMANHO_DA_LEITURA bytes of input,
+// and the output waits in TAMANHO_DA_SAIDA bytes until the program is about to wait.
+inline constexpr std::size_t TAMANHO_DA_LEITURA = 8192;
+inline constexpr std::size_t TAMANHO_DA_SAIDA = std::size_t{1} << 17U;
+
 // A player name: at most 99 characters and the terminating NUL.
 constexpr std::size_t TAMANHO_NOME = 100;
 using Nome = std::array<char, TAMANHO_NOME>;

@@ -28,4 +28,9 @@ export class ElementoDeTexto {
 
     // It has none.
     removeAttribute() {}
+
+    // Its document makes elements as text alone too.
+    get ownerDocument() {
+        return { createElement: () => new ElementoDeTexto() };
+    }
 }

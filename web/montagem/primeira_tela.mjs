@@ -6,6 +6,7 @@ import { readFileSync } from "node:fs";
 import { pathToFileURL } from "node:url";
 import { Worker, isMainThread, parentPort, workerData } from "node:worker_threads";
 import { ElementoDeTexto } from "./elemento_de_texto.mjs";
+import { ligarAoTerminal } from "../ponte.mjs";
 import { Tela } from "../tela.mjs";
 
 // The program, GAME.mjs beside its GAME.wasm: resolves with the lines of its first
@@ -35,13 +36,15 @@ async function desenhar(jogo) {
     // The first read hands the screen over, and the thread is stopped.
     const programa = await criarAdivinhe({
         wasmBinary: readFileSync(jogo.replace(/\.mjs$/, ".wasm")),
-        temLinhaDigitada: () => false,
-        tirarDaLinha: () => null,
-        esperarPelaLinha: () => {
-            parentPort.postMessage({ anteriores: anteriores.textContent, ultima: ultima.textContent });
-            return new Uint8Array(0);
-        },
-        escreverNaTela: (erro, bytes) => tela.escrever(bytes),
+        ...ligarAoTerminal({
+            temLinha: () => false,
+            tirar: () => null,
+            esperar: () => {
+                parentPort.postMessage({ anteriores: anteriores.textContent, ultima: ultima.textContent });
+                return new Uint8Array(0);
+            },
+            escrever: (erro, bytes) => tela.escrever(bytes),
+        }),
     });
     await programa.ccall("main", "number", [], [], { async: true });
 }
