@@ -16,7 +16,8 @@ std::string partida(int nivel, int secreto, int maximo, int erros, const std::st
 }
 
 TEST(Dupla, UmaRodadaMostraOPlacarEAVez) {
-    const int secreto = semearESortear(21, 50);
+    const int secreto = 17;
+    const SegredoDado dado(secreto);
     Sessao sessao(partida(1, secreto, 50, 1, std::to_string(secreto) + "\n\n"));
     jogarDupla();
     const char* dica = dicaDoErro(secreto);
@@ -43,7 +44,8 @@ TEST(Dupla, QuemAcertaEntraPrimeiroEOPerdedorPontuaAsVidasQueTem) {
     };
     for (const Caso& caso : casos) {
         SCOPED_TRACE(caso.descricao);
-        const int secreto = semearESortear(23, 50);
+        const int secreto = 31;
+        const SegredoDado dado(secreto);
         Sessao sessao(partida(1, secreto, 50, caso.erros, std::to_string(secreto) + "\n\n"));
         jogarDupla();
         EXPECT_EQ(lerRanking(), caso.esperado);
@@ -53,7 +55,8 @@ TEST(Dupla, QuemAcertaEntraPrimeiroEOPerdedorPontuaAsVidasQueTem) {
 }
 
 TEST(Dupla, DezErrosNoDificilPerdemOsDois) {
-    const int secreto = semearESortear(29, 200);
+    const int secreto = 120;
+    const SegredoDado dado(secreto);
     Sessao sessao(partida(3, secreto, 200, 10, "X"));
     jogarDupla();
     const std::string ultimaRodada =
@@ -66,7 +69,8 @@ TEST(Dupla, DezErrosNoDificilPerdemOsDois) {
 }
 
 TEST(Dupla, ComORankingJaOcupadoSoEntraOVencedor) {
-    const int secreto = semearESortear(31, 100);
+    const int secreto = 77;
+    const SegredoDado dado(secreto);
     Sessao sessao(partida(2, secreto, 100, 1, std::to_string(secreto) + "\n\n"));
     adicionarRanking("Caio", 0, "Derrotado");
     jogarDupla();

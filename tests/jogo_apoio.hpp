@@ -1,21 +1,33 @@
 #pragma once
 
+#include "game/jogo.hpp"
 #include "sessao.hpp"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
-// Seeds the generator, finds the secret the next game of range 1..maximo will
-// draw, and seeds again so that the game draws the same one.
-inline int semearESortear(unsigned semente, int maximo) {
-    std::srand(semente);
-    const int secreto = std::rand() % maximo + 1;
-    std::srand(semente);
-    return secreto;
-}
+// The secret that every game draws while it lives: the test's, handed in
+// through the draw's seam.
+class SegredoDado {
+public:
+    explicit SegredoDado(int secreto) : anterior_(usarSorteio([](int) { return dado(); })) {
+        dado() = secreto;
+    }
+    SegredoDado(const SegredoDado&) = delete;
+    SegredoDado& operator=(const SegredoDado&) = delete;
+    ~SegredoDado() {
+        usarSorteio(anterior_);
+    }
+
+private:
+    static int& dado() {
+        static int secreto = 0;
+        return secreto;
+    }
+    Sorteio anterior_;
+};
 
 // A guess that misses the secret: below it when it can be.
 inline int errar(int secreto, int maximo) {

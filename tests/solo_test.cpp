@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -15,7 +16,8 @@ std::string telaSolo(const std::string& nome, int vidas) {
 const std::string INICIO_SOLO = LIMPA + "Nome: " + MENU_DIFICULDADE;
 
 TEST(Solo, AcertoNoPrimeiroPalpiteDoFacilValeCem) {
-    const int secreto = semearESortear(7, 50);
+    const int secreto = 23;
+    const SegredoDado dado(secreto);
     Sessao sessao("Ana\n1\n" + std::to_string(secreto) + "\n\n");
     jogarSolo();
     EXPECT_EQ(sessao.saida(), INICIO_SOLO + telaSolo("Ana", 10) + "\nVoce acertou!\n" + ENTER);
@@ -25,7 +27,8 @@ TEST(Solo, AcertoNoPrimeiroPalpiteDoFacilValeCem) {
 
 // Both menus read their options from their tables: 0 and 4 lie outside both.
 TEST(Solo, OsMenusDeJogoEDeDificuldadeRecusamZeroEQuatro) {
-    const int secreto = semearESortear(19, 50);
+    const int secreto = 8;
+    const SegredoDado dado(secreto);
     Sessao sessao("0\n4\n1\nAna\n0\n4\n1\n" + std::to_string(secreto) + "\n\n");
     menuJogar();
     const std::string recusas = repetir(reperguntar(1, 3), 2);
@@ -35,7 +38,8 @@ TEST(Solo, OsMenusDeJogoEDeDificuldadeRecusamZeroEQuatro) {
 }
 
 TEST(Solo, CincoErrosNoDificilPerdemEMostramONumero) {
-    const int secreto = semearESortear(11, 200);
+    const int secreto = 150;
+    const SegredoDado dado(secreto);
     const std::string erro = std::to_string(errar(secreto, 200)) + "\n";
     Sessao sessao("Bia\n3\n" + repetir(erro + "\n", 4) + erro + "\nX");
     jogarSolo();
@@ -53,7 +57,8 @@ TEST(Solo, CincoErrosNoDificilPerdemEMostramONumero) {
 }
 
 TEST(Solo, AcertoComUmaVidaValeDez) {
-    const int secreto = semearESortear(3, 50);
+    const int secreto = 42;
+    const SegredoDado dado(secreto);
     const std::string erro = std::to_string(errar(secreto, 50)) + "\n\n";
     Sessao sessao("Caio\n1\n" + repetir(erro, 9) + std::to_string(secreto) + "\n\n");
     jogarSolo();
@@ -62,7 +67,8 @@ TEST(Solo, AcertoComUmaVidaValeDez) {
 }
 
 TEST(Solo, PalpiteForaDoIntervaloNaoCustaVida) {
-    const int secreto = semearESortear(5, 200);
+    const int secreto = 199;
+    const SegredoDado dado(secreto);
     Sessao sessao("Duda\n3\n201\n0\n" + std::to_string(secreto) + "\n\n");
     jogarSolo();
     EXPECT_EQ(sessao.saida(), INICIO_SOLO + telaSolo("Duda", 5) + repetir(reperguntar(1, 200), 2) +
@@ -71,9 +77,8 @@ TEST(Solo, PalpiteForaDoIntervaloNaoCustaVida) {
 }
 
 TEST(Solo, CadaErroMostraADicaPausaERedesenhaComUmaVidaAMenos) {
-    const int secreto = semearESortear(13, 100);
-    ASSERT_GT(secreto, 1);
-    ASSERT_LT(secreto, 100);
+    const int secreto = 64;
+    const SegredoDado dado(secreto);
     Sessao sessao("Eva\n2\n1\n\n100\n\n" + std::to_string(secreto) + "\n\n");
     jogarSolo();
     EXPECT_EQ(sessao.saida(), INICIO_SOLO + telaSolo("Eva", 7) + "\nO numero e MAIOR.\n" + ENTER +
@@ -83,8 +88,8 @@ TEST(Solo, CadaErroMostraADicaPausaERedesenhaComUmaVidaAMenos) {
 }
 
 TEST(Solo, SorteiaUmaSoVezPorJogo) {
-    const int secreto = semearESortear(17, 50);
-    std::rand();
+    std::srand(17);
+    const int secreto = sortearNumero(50);
     const int segundo = std::rand();
     std::srand(17);
     Sessao sessao("Fabi\n1\n" + std::to_string(secreto) + "\n\n");

@@ -5,8 +5,11 @@
 #include <array>
 #include <cstddef>
 #include <cstdlib>
+#include <utility>
 
 namespace {
+
+Sorteio sorteioEmUso = nullptr;
 
 struct Modo {
     const char* nome;
@@ -59,7 +62,14 @@ int escolherDificuldade(int& maximo) {
 }
 
 int sortearNumero(int maximo) {
+    if (sorteioEmUso != nullptr) {
+        return sorteioEmUso(maximo);
+    }
     return (std::rand() % maximo) + 1;  // NOLINT(cert-msc30-c,cert-msc50-cpp): one seeded sequence per run
+}
+
+Sorteio usarSorteio(Sorteio novo) {
+    return std::exchange(sorteioEmUso, novo);
 }
 
 int lerPalpite(int maximo) {
