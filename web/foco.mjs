@@ -4,7 +4,7 @@
 // the focus would open the phone's keyboard over the keypad: there the line takes
 // it only when ABC or the screen is tapped, for the letters of a name, and gives
 // it up when a line is handed over, so that the keypad is in view for the numbers.
-export const toque = matchMedia("(pointer: coarse)");
+const toque = matchMedia("(pointer: coarse)");
 
 export const focarALinha = (linha) => linha.focus({ preventScroll: true });
 
@@ -24,7 +24,7 @@ export function ligarOFoco(linha, deNovo) {
     }
 }
 
-export function depoisDeEntregar(linha, texto) {
+export function aoEntregar(linha, texto) {
     if (toque.matches && texto.endsWith("\n")) {
         linha.blur();
     }

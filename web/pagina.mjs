@@ -5,7 +5,7 @@
 import criarAdivinhe from "adivinhe-jogo";
 import programa from "adivinhe-wasm";
 import { DisciplinaDeLinha, ligarALinha } from "./disciplina.mjs";
-import { depoisDeEntregar, ligarOFoco } from "./foco.mjs";
+import { aoEntregar, ligarOFoco } from "./foco.mjs";
 import { ligarAoTerminal } from "./ponte.mjs";
 import { acompanharATela } from "./tamanho.mjs";
 import { Tela } from "./tela.mjs";
@@ -120,6 +120,7 @@ function jogarDeNovo() {
 // program while it runs, echoed on the screen. Once it has ended, a line's ENTER
 // starts it again, and the lines after that one go to the new run.
 function entregar(texto) {
+    aoEntregar(linha, texto);
     if (execucao.terminou) {
         const fim = texto.indexOf("\n") + 1;
         if (fim === 0) {
@@ -133,11 +134,12 @@ function entregar(texto) {
     }
     tela.ecoar(texto);
     execucao.disciplina.entregar(texto);
-    depoisDeEntregar(linha, texto);
 }
 
 const entregarALinha = ligarALinha(linha, entregar);
 ligarTecladoNumerico(document.getElementById("teclado"), linha, entregarALinha);
+acompanharATela(document.getElementById("console"));
+ligarOFoco(linha, deNovo);
 deNovo.addEventListener("click", jogarDeNovo);
 
 // For the tests: what the program of this run has written to its standard output
@@ -150,6 +152,4 @@ globalThis.adivinhe = {
     tela: () => tela.texto(),
 };
 
-acompanharATela(document.getElementById("console"));
-ligarOFoco(linha, deNovo);
 jogar();
