@@ -30,7 +30,12 @@ montagens=()
 desmontar() {
     local i
     for ((i = ${#montagens[@]} - 1; i >= 0; i--)); do umount -l "${montagens[i]}" 2>/dev/null || true; done
-    if $manter; then echo "the root is kept in $raiz"; else rm -rf "$raiz"; fi
+    # A mount left in the root would take the host's /dev or /proc down with it.
+    if $manter || grep -q " $raiz/" /proc/mounts; then
+        echo "the root is kept in $raiz"
+    else
+        rm -rf "$raiz"
+    fi
 }
 trap desmontar EXIT
 
