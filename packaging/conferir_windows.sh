@@ -100,7 +100,6 @@ conferirInstalador() {
     [ "$(msiinfo suminfo "$msi" | grep '^Revision')" != "$(msiinfo suminfo "$msi_seguinte" | grep '^Revision')" ] ||
         falhar "the .msi files of $versao and $seguinte have the same package code"
 
-    emWine cmd /c exit >/dev/null 2>&1
     retratoDoPrefixo >"$trabalho/antes"
 
     emWine msiexec /i "$msi" /qn || falhar "msiexec /i $msi failed"

@@ -27,13 +27,14 @@ void listarModos();
 int escolherDificuldade(int& maximo);
 
 // The secret of a game, from 1 to maximo: drawn from the generator that main
-// seeds, as (std::rand() % maximo) + 1, unless a draw of another's is in use.
+// seeds, unless a draw of another's is in use.
 int sortearNumero(int maximo);
 
 // From now on the secrets come from the given draw, or from the generator when
 // it is null; returns the draw used before. The tests hand their secrets in.
 using Sorteio = int (*)(int maximo);
 Sorteio usarSorteio(Sorteio novo);
+
 int lerPalpite(int maximo);
 const char* obterDica(int palpite, int secreto);
 int calcularPontos(int vidas);
